@@ -1,0 +1,159 @@
+// Loading and saving a 100,000-card plain file against reading and writing the
+// same bytes raw. The ratios printed at the end compare times from this run.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+
+#include "store/card_file.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+constexpr int kCardCount = 100000;
+
+fs::path Folder() {
+    static const fs::path folder = [] {
+        fs::path path = fs::temp_directory_path() / ("quillox-bench-" + std::to_string(::getpid()));
+        fs::create_directories(path);
+        return path;
+    }();
+    return folder;
+}
+
+// Cards the size people keep: a name, an address, a login, a password and
+// now and then a two-line note.
+void FillCollection(quillox::CardCollection& collection) {
+    for (int i = 0; i < kCardCount; ++i) {
+        auto card = std::make_unique<quillox::CardRecord>();
+        const std::string n = std::to_string(i);
+        const int category = i % quillox::kCategoryCount;
+        card->SetCategoryId(static_cast<quillox::CategoryId>(category));
+        card->SetField1("Example site " + n);
+        card->SetField2("https://www.example" + n + ".com/login");
+        card->SetField3("user" + n + "@example.org");
+        card->SetField4("Pw!" + n + "xyz");
+        if (i % 4 == 0) {
+            card->SetNote("Security question: first pet\r\nAnswer: Rex " + n);
+        }
+        card->SetModified(3000000000u + static_cast<unsigned>(i));
+        collection.AddCard(category, std::move(card));
+    }
+}
+
+const fs::path& SampleFile() {
+    static const fs::path path = [] {
+        quillox::CardCollection collection;
+        FillCollection(collection);
+        const fs::path file = Folder() / "sample.qxf";
+        if (!quillox::SaveCardFileToPath(collection, file.string(), nullptr)) {
+            std::abort();
+        }
+        return file;
+    }();
+    return path;
+}
+
+std::vector<unsigned char> ReadRaw(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    std::vector<unsigned char> bytes(static_cast<std::size_t>(in.tellg()));
+    in.seekg(0);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return bytes;
+}
+
+void BM_ReadRaw(benchmark::State& state) {
+    const fs::path& path = SampleFile();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ReadRaw(path));
+    }
+}
+
+void BM_Load(benchmark::State& state) {
+    const fs::path& path = SampleFile();
+    quillox::LoadContext context;
+    for (auto _ : state) {
+        quillox::CardCollection collection;
+        if (!quillox::LoadCardFileFromPath(path.string(), collection, context).ok) {
+            state.SkipWithError("load failed");
+        }
+        benchmark::DoNotOptimize(collection);
+        state.PauseTiming();  // freeing 100,000 cards is not part of loading
+        { quillox::CardCollection discard = std::move(collection); }
+        state.ResumeTiming();
+    }
+}
+
+// The raw writer is as durable as the safe save: written, flushed to the disk.
+void WriteRaw(const fs::path& path, const std::vector<unsigned char>& bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()) ||
+        ::fsync(fd) != 0) {
+        std::abort();
+    }
+    ::close(fd);
+}
+
+void BM_WriteRaw(benchmark::State& state) {
+    const std::vector<unsigned char> bytes = ReadRaw(SampleFile());
+    const fs::path target = Folder() / "raw.qxf";
+    for (auto _ : state) {
+        WriteRaw(target, bytes);
+    }
+}
+
+void BM_Save(benchmark::State& state) {
+    quillox::CardCollection collection;
+    FillCollection(collection);
+    const std::string target = (Folder() / "saved.qxf").string();
+    for (auto _ : state) {
+        if (!quillox::SaveCardFileToPath(collection, target, nullptr)) {
+            state.SkipWithError("save failed");
+        }
+    }
+}
+
+BENCHMARK(BM_ReadRaw)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteRaw)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond);
+
+// Prints as usual and remembers each run's real time for the ratios.
+class RatioReporter : public benchmark::ConsoleReporter {
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "mean") {
+                times_[run.run_name.function_name] = run.GetAdjustedRealTime();
+            }
+        }
+    }
+    void PrintRatio(const char* name, const char* measured, const char* reference) {
+        if (times_.count(measured) != 0 && times_.count(reference) != 0) {
+            std::printf("%-36s %.2f\n", name, times_[measured] / times_[reference]);
+        }
+    }
+
+  private:
+    std::map<std::string, double> times_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    std::printf("\nTime ratios (goal: at most 3):\n");
+    reporter.PrintRatio("Load / read raw", "BM_Load", "BM_ReadRaw");
+    reporter.PrintRatio("Save / write raw", "BM_Save", "BM_WriteRaw");
+    benchmark::Shutdown();
+    fs::remove_all(Folder());
+    return 0;
+}

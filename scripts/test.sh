@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: the plain build, the
+# same suite under AddressSanitizer and UndefinedBehaviorSanitizer, then a
+# short fuzz run of the file readers. Exits non-zero on any failure.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/packages.sh
+quillox_install_packages
+
+jobs=$(nproc)
+fuzz_seconds=${QUILLOX_FUZZ_SECONDS:-60}
+
+echo "== Build and test"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLOX_BENCH=ON
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUILLOX_SANITIZE=address,undefined
+cmake --build build-sanitize -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+
+echo "== Fuzzing the file readers for ${fuzz_seconds}s"
+CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLOX_FUZZ=ON \
+    -DQUILLOX_SANITIZE=address,undefined
+cmake --build build-fuzz -j "$jobs" --target load_fuzzer
+seeds=build-fuzz/seeds
+corpus=build-fuzz/corpus
+rm -rf "$seeds"
+mkdir -p "$seeds" "$corpus"
+QUILLOX_FUZZ_SEEDS="$PWD/$seeds" build/bin/store_tests --gtest_filter='SeedCorpus.*' >/dev/null
+build-fuzz/bin/load_fuzzer -max_total_time="$fuzz_seconds" -max_len=4096 -print_final_stats=1 \
+    "$corpus" "$seeds"
+
+echo "== All tests passed"

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "cli/password_source.h"
+#include "store/card_collection.h"
+#include "store/card_file.h"
+
+namespace quillox::cli {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1;
+inline constexpr int kExitUsage = 2;
+
+// What a command works with: its output streams and where passwords come from.
+struct CliContext {
+    std::ostream& out;
+    std::ostream& err;
+    PasswordSource& passwords;
+};
+
+struct LoadedFile {
+    std::unique_ptr<CardCollection> collection;
+    LoadResult result;
+};
+
+// Loads a data file as the desktop program does, reporting failures on the
+// error stream; nothing when the file could not be opened.
+std::optional<LoadedFile> LoadForCli(const std::string& path, int dateFormat, CliContext& context);
+
+}  // namespace quillox::cli

@@ -1,0 +1,116 @@
+#include "cli/cli_options.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+namespace quillox::cli {
+
+const char* const kUsage =
+    "Usage:\n"
+    "  quillox-cli show FILE [--json] [--date-format N] [--password-stdin]\n"
+    "  quillox-cli convert IN OUT (--plain|--encrypt) [--password-stdin]\n"
+    "  quillox-cli --help | --version\n"
+    "\n"
+    "show     prints every card of FILE, category by category, or as JSON.\n"
+    "convert  reads IN (any format Quillox reads) and writes OUT in the current\n"
+    "         format, plain or encrypted under a new password.\n"
+    "\n"
+    "Passwords are asked on the terminal without echo, or with --password-stdin\n"
+    "read one per line from standard input: first the password of an encrypted\n"
+    "input file, then the new password for --encrypt.\n";
+
+namespace {
+
+bool ParseInt(const std::string& text, int& out) {
+    if (text.empty()) {
+        return false;
+    }
+    errno = 0;
+    char* end = nullptr;
+    const long value = std::strtol(text.c_str(), &end, 10);
+    if (errno != 0 || *end != '\0' || value < INT_MIN || value > INT_MAX) {
+        return false;
+    }
+    out = static_cast<int>(value);
+    return true;
+}
+
+bool ParseFlag(const std::vector<std::string>& args, std::size_t& i, Options& options,
+               std::string& error) {
+    const std::string& arg = args[i];
+    if (arg == "--password-stdin") {
+        options.passwordFromStdin = true;
+    } else if (arg == "--json" && options.command == Command::Show) {
+        options.json = true;
+    } else if (arg == "--date-format" && options.command == Command::Show) {
+        if (i + 1 >= args.size() || !ParseInt(args[i + 1], options.dateFormat)) {
+            error = "--date-format needs a whole number";
+            return false;
+        }
+        ++i;
+    } else if ((arg == "--plain" || arg == "--encrypt") && options.command == Command::Convert) {
+        const bool encrypt = arg == "--encrypt";
+        if (options.encrypt && *options.encrypt != encrypt) {
+            error = "give either --plain or --encrypt, not both";
+            return false;
+        }
+        options.encrypt = encrypt;
+    } else {
+        error = "unknown option " + arg;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error) {
+    Options options;
+    if (args.empty()) {
+        error = "no command given";
+        return std::nullopt;
+    }
+    const std::string& command = args[0];
+    if (command == "--help" || command == "-h" || command == "help") {
+        options.command = Command::Help;
+        return options;
+    }
+    if (command == "--version") {
+        options.command = Command::Version;
+        return options;
+    }
+    if (command == "show") {
+        options.command = Command::Show;
+    } else if (command == "convert") {
+        options.command = Command::Convert;
+    } else {
+        error = "unknown command " + command;
+        return std::nullopt;
+    }
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--help") {
+            options.command = Command::Help;
+            return options;
+        }
+        if (args[i].size() > 2 && args[i].compare(0, 2, "--") == 0) {
+            if (!ParseFlag(args, i, options, error)) {
+                return std::nullopt;
+            }
+        } else {
+            options.files.push_back(args[i]);
+        }
+    }
+    const std::size_t wanted = options.command == Command::Show ? 1 : 2;
+    if (options.files.size() != wanted) {
+        error = command + (wanted == 1 ? " takes one file" : " takes an input and an output file");
+        return std::nullopt;
+    }
+    if (options.command == Command::Convert && !options.encrypt) {
+        error = "convert needs --plain or --encrypt";
+        return std::nullopt;
+    }
+    return options;
+}
+
+}  // namespace quillox::cli

@@ -1,0 +1,37 @@
+#include "store/card_category.h"
+
+namespace quillox {
+
+int CardCategory::Append(std::unique_ptr<CardRecord> card) {
+    if (card) {
+        cards_.push_back(std::move(card));
+    }
+    return Count();
+}
+
+std::unique_ptr<CardRecord> CardCategory::Remove(int position) {
+    if (position < 0 || position >= Count()) {
+        return nullptr;
+    }
+    const auto where = cards_.begin() + position;
+    std::unique_ptr<CardRecord> card = std::move(*where);
+    cards_.erase(where);
+    return card;
+}
+
+CardRecord* CardCategory::At(int position) const {
+    if (position < 0 || position >= Count()) {
+        return nullptr;
+    }
+    return cards_[static_cast<std::size_t>(position)].get();
+}
+
+std::uint64_t CardCategory::StoredSize() const {
+    std::uint64_t total = 0;
+    for (const auto& card : cards_) {
+        total += card->StoredSize();
+    }
+    return total;
+}
+
+}  // namespace quillox

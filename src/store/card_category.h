@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "store/card_record.h"
+#include "store/category_table.h"
+
+namespace quillox {
+
+// The ordered, owning list of one category's cards (or of the deleted cards).
+class CardCategory {
+  public:
+    CardCategory() : labels_(DefaultFieldLabels()) {}
+
+    // Appends the card and returns the new count.
+    int Append(std::unique_ptr<CardRecord> card);
+    // Takes the card at position out of the list and hands it to the caller;
+    // null (and nothing changed) for a position that is not in the list.
+    std::unique_ptr<CardRecord> Remove(int position);
+
+    CardRecord* At(int position) const;
+    int Count() const { return static_cast<int>(cards_.size()); }
+    bool Empty() const { return cards_.empty(); }
+    void Reserve(std::size_t count) { cards_.reserve(count); }
+
+    // Sum of the cards' stored sizes in a data file.
+    std::uint64_t StoredSize() const;
+
+    const FieldLabels& GetFieldLabels() const { return labels_; }
+    void SetFieldLabels(const FieldLabels& labels) { labels_ = labels; }
+
+    auto begin() const { return cards_.begin(); }
+    auto end() const { return cards_.end(); }
+
+  private:
+    std::vector<std::unique_ptr<CardRecord>> cards_;
+    FieldLabels labels_;
+};
+
+}  // namespace quillox

@@ -1,0 +1,239 @@
+#include <cstring>
+#include <fstream>
+#include <new>
+
+#include "store/blowfish.h"
+#include "store/byte_io.h"
+#include "store/card_file.h"
+#include "store/card_file_internal.h"
+#include "store/file_messages.h"
+
+namespace quillox {
+
+namespace {
+
+constexpr std::size_t kCardHeaderSize = 24;
+constexpr std::size_t kLegacyVersionOffset = 9;
+constexpr std::size_t kLegacyVersionSize = 12;
+// A plain file needs this many bytes left before another card is tried; a
+// decrypted buffer needs more, so that padding is never taken for a card.
+constexpr std::size_t kMinPlainRemainder = 10;
+constexpr std::size_t kMinDecryptedRemainder = 12;
+
+void PlaceCard(std::unique_ptr<CardRecord> card, CardCollection& collection) {
+    const CategoryId id = card->GetCategoryId();
+    if (card->IsDeleted() || id == kDeletedCategoryId) {
+        collection.AddToDeleted(std::move(card));
+    } else if (id < kCategoryCount) {
+        collection.AddCard(id, std::move(card));
+    }
+}
+
+// Reads cards from image, starting at offset, until fewer than minRemainder
+// bytes are left or a card is cut short by the end of the data. Lengths come
+// from the file and are checked against what is left before they are used.
+void ReadCardSequence(const SharedTextStorage& image, std::size_t offset, std::size_t minRemainder,
+                      CardCollection& collection, int dateFormat) {
+    const auto* data = reinterpret_cast<const unsigned char*>(image->data());
+    const std::size_t size = image->size();
+    std::size_t position = offset;
+    while (size - position >= minRemainder) {
+        const std::size_t left = size - position;
+        if (left < kCardHeaderSize) {
+            return;
+        }
+        const unsigned char* header = data + position;
+        const std::uint32_t blockLength = ReadU32(header + 20);
+        if (blockLength > left - kCardHeaderSize) {
+            return;
+        }
+        auto card = std::make_unique<CardRecord>();
+        card->SetCategoryId(header[0]);
+        card->SetAttributeFlags(header[2]);
+        card->SetStateFlags(header[3]);
+        card->SetModified(ReadU32(header + 4));
+        card->SetRecordTag(ReadU32(header + 8));
+        card->SetModifiedTextFormat(dateFormat);
+        card->SetTextBlock(image, image->data() + position + kCardHeaderSize, blockLength);
+        PlaceCard(std::move(card), collection);
+        position += kCardHeaderSize + blockLength;
+    }
+}
+
+LoadResult ReadEncryptedPayload(const unsigned char* data, std::size_t size,
+                                CardCollection& collection, const LoadContext& context) {
+    LoadResult result;
+    result.encrypted = true;
+    result.headerVersion = data[1];
+    const std::size_t payloadSize = size - kFileHeaderSize;
+    // Every payload this program writes is whole blocks holding at least the
+    // digest; anything else is not one of its files, and deciphering it would
+    // mean touching bytes outside the payload.
+    if (payloadSize % 8 != 0 || payloadSize < kDigestSize + 4) {
+        detail::Report(context, messages::kNotAQuilloxFile);
+        return result;
+    }
+    std::shared_ptr<TextStorage> plain;
+    try {
+        plain = std::make_shared<TextStorage>(payloadSize);
+    } catch (const std::bad_alloc&) {
+        detail::Report(context, messages::kOutOfMemory);
+        return result;
+    }
+    std::memcpy(plain->data(), data + kFileHeaderSize, payloadSize);
+
+    std::optional<SecretString> password = detail::AskFilePassword(context);
+    if (!password) {
+        return result;
+    }
+    if (!password->empty()) {
+        const StartTables tables =
+            data[1] == kZeroedTablesHeaderVersion ? StartTables::Zeroed : StartTables::Standard;
+        DecryptBuffer(*password, PayloadBlockCount(payloadSize),
+                      reinterpret_cast<unsigned char*>(plain->data()), tables);
+    }
+    Sha1Value stored;
+    std::memcpy(stored.data(), plain->data(), kDigestSize);
+    const Sha1Value entered = Sha1Digest::Of(password->data(), password->size());
+    if (password->empty() || stored != entered) {
+        detail::Report(context, messages::kWrongPassword);
+        return result;
+    }
+    collection.SetStoredDigest(stored);
+    collection.SetFilePassword(std::move(*password));
+    collection.SetEncryptOnSave(true);
+    ReadCardSequence(plain, kDigestSize, kMinDecryptedRemainder, collection, context.dateFormat);
+    result.ok = true;
+    return result;
+}
+
+LoadResult ReadCurrentFile(const SharedTextStorage& image, CardCollection& collection,
+                           const LoadContext& context) {
+    const auto* data = reinterpret_cast<const unsigned char*>(image->data());
+    const std::size_t size = image->size();
+    LoadResult result;
+    if (size < kFileHeaderSize || ReadU32(data + 14) != kFileTypeCode) {
+        detail::Report(context, messages::kNotAQuilloxFile);
+        return result;
+    }
+    FileHeaderBytes header;
+    std::memcpy(header.data(), data, kFileHeaderSize);
+    collection.SetLastHeader(header);
+    collection.SetCarriedHeaderValue(ReadU32(data + 18));
+    result.headerVersion = data[1];
+    switch (data[12]) {
+        case 0:
+            ReadCardSequence(image, kFileHeaderSize, kMinPlainRemainder, collection,
+                             context.dateFormat);
+            result.ok = true;
+            return result;
+        case 1:
+            return ReadEncryptedPayload(data, size, collection, context);
+        default:
+            return result;
+    }
+}
+
+bool HasLegacyVersion(const unsigned char* data, std::size_t size, const char* version) {
+    return size >= kLegacyVersionOffset + kLegacyVersionSize &&
+           std::memcmp(data + kLegacyVersionOffset, version, kLegacyVersionSize) == 0;
+}
+
+}  // namespace
+
+namespace detail {
+
+void Report(const LoadContext& context, const std::string& message) {
+    if (context.showMessage) {
+        context.showMessage(message);
+    }
+}
+
+std::optional<SecretString> AskFilePassword(const LoadContext& context) {
+    if (!context.askPassword) {
+        return std::nullopt;
+    }
+    std::optional<SecretString> password = context.askPassword(
+        std::string(messages::kDecryptionPasswordTitle) + " for file: " + context.fileTitle);
+    if (password && password->empty()) {
+        Report(context, messages::kEnterPassword);
+    }
+    return password;
+}
+
+}  // namespace detail
+
+std::uint16_t PayloadBlockCount(std::size_t n) {
+    const std::size_t low = n % 65536;
+    const std::size_t words = (low + 3) / 4;
+    return static_cast<std::uint16_t>((words + 1) / 2);
+}
+
+namespace {
+
+LoadResult LoadImage(const SharedTextStorage& image, CardCollection& collection,
+                     const LoadContext& context) {
+    const auto* data = reinterpret_cast<const unsigned char*>(image->data());
+    const std::size_t size = image->size();
+    if (size == 0) {
+        LoadResult empty;
+        empty.ok = true;
+        return empty;
+    }
+    if (HasLegacyVersion(data, size, "Version1.001")) {
+        return detail::ReadLegacyFile(data, size, FileFormat::Legacy1001, collection, context);
+    }
+    if (HasLegacyVersion(data, size, "Version1.002")) {
+        return detail::ReadLegacyFile(data, size, FileFormat::Legacy1002, collection, context);
+    }
+    return ReadCurrentFile(image, collection, context);
+}
+
+}  // namespace
+
+LoadResult LoadCardFile(const unsigned char* data, std::size_t size, CardCollection& collection,
+                        const LoadContext& context) {
+    std::shared_ptr<TextStorage> image;
+    try {
+        image = std::make_shared<TextStorage>(size);
+    } catch (const std::bad_alloc&) {
+        detail::Report(context, messages::kOutOfMemory);
+        return LoadResult();
+    }
+    if (size > 0) {
+        std::memcpy(image->data(), data, size);
+    }
+    return LoadImage(image, collection, context);
+}
+
+LoadResult LoadCardFileFromPath(const std::string& path, CardCollection& collection,
+                                const LoadContext& context) {
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    if (!file) {
+        detail::Report(context, "Cannot open the file " + path + ".");
+        return LoadResult();
+    }
+    // The file is read straight into the storage its cards' texts will share.
+    std::shared_ptr<TextStorage> image;
+    try {
+        const std::streamoff length = file.tellg();
+        image = std::make_shared<TextStorage>(length > 0 ? static_cast<std::size_t>(length) : 0);
+    } catch (const std::bad_alloc&) {
+        detail::Report(context, messages::kOutOfMemory);
+        return LoadResult();
+    }
+    file.seekg(0, std::ios::beg);
+    file.read(image->data(), static_cast<std::streamsize>(image->size()));
+    if (!file || static_cast<std::size_t>(file.gcount()) != image->size()) {
+        detail::Report(context, "Cannot read the file " + path + ".");
+        return LoadResult();
+    }
+    return LoadImage(image, collection, context);
+}
+
+std::string FileTitleOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace quillox

@@ -1,0 +1,110 @@
+#include "store/card_record.h"
+
+#include <cstring>
+
+namespace quillox {
+
+const char CardRecord::kEmptyBlock[kTextCount] = {0, 0, 0, 0, 0};
+
+std::string_view CardRecord::GetText(Text which) const {
+    const std::string_view block = GetTextBlock();
+    std::size_t start = 0;
+    for (int i = 0; i < which; ++i) {
+        start = block.find('\0', start) + 1;
+    }
+    return block.substr(start, block.find('\0', start) - start);
+}
+
+void CardRecord::SetText(Text which, std::string_view text) {
+    // Files end every text at a zero byte, so a text cannot hold one.
+    text = text.substr(0, text.find('\0'));
+    std::array<std::string_view, kTextCount> texts;
+    for (int i = 0; i < kTextCount; ++i) {
+        texts[i] = i == which ? text : GetText(static_cast<Text>(i));
+    }
+    Assign(texts);
+}
+
+namespace {
+
+// Zero bytes in a block, eight at a time: loading counts every card's block.
+std::size_t CountZeroBytes(const char* block, std::size_t size) {
+    constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+    std::size_t count = 0;
+    std::size_t i = 0;
+    for (; i + 8 <= size; i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, block + i, 8);
+        // A byte's high bit ends up clear exactly when the byte is zero.
+        const std::uint64_t nonZero = ((word & kLow7) + kLow7) | word;
+        // One bit per zero byte, at the bottom of each byte; the multiply adds them up.
+        const std::uint64_t zeros = (~nonZero & ~kLow7) >> 7;
+        count += static_cast<std::size_t>((zeros * 0x0101010101010101ULL) >> 56);
+    }
+    for (; i < size; ++i) {
+        count += block[i] == '\0' ? 1 : 0;
+    }
+    return count;
+}
+
+}  // namespace
+
+void CardRecord::SetTextBlock(const SharedTextStorage& image, const char* block, std::size_t size) {
+    if (size > 0 && block[size - 1] == '\0' && CountZeroBytes(block, size) == kTextCount) {
+        storage_ = image;
+        block_ = block;
+        blockSize_ = static_cast<std::uint32_t>(size);
+        return;
+    }
+    const std::string_view bytes(block, size);
+    std::array<std::string_view, kTextCount> texts;
+    std::size_t position = 0;
+    for (int i = 0; i < kTextCount && position < size; ++i) {
+        const std::size_t zero = bytes.find('\0', position);
+        const std::size_t stop = zero == std::string_view::npos ? size : zero;
+        texts[i] = bytes.substr(position, stop - position);
+        position = stop + 1;
+    }
+    Assign(texts);
+}
+
+void CardRecord::Assign(const std::array<std::string_view, kTextCount>& texts) {
+    std::size_t size = 0;
+    for (const std::string_view text : texts) {
+        size += text.size() + 1;
+    }
+    // texts may point into the storage being replaced: fill the new one first.
+    auto storage = std::make_shared<TextStorage>(size);
+    char* out = storage->data();
+    for (const std::string_view text : texts) {
+        if (!text.empty()) {
+            std::memcpy(out, text.data(), text.size());
+            out += text.size();
+        }
+        *out++ = '\0';
+    }
+    storage_ = std::move(storage);
+    block_ = storage_->data();
+    blockSize_ = static_cast<std::uint32_t>(size);
+}
+
+std::string CardRecord::GetModifiedText() const {
+    if (modifiedTextFormat_ >= 0) {
+        return FormatCardDate(modified_, modifiedTextFormat_);
+    }
+    return storedModifiedText_;
+}
+
+void CardRecord::SetModifiedTextFormat(int dateFormat) {
+    // Out-of-range indexes render as the last format, as FormatCardDate does.
+    modifiedTextFormat_ =
+        (dateFormat >= 0 && dateFormat < kDateFormatCount) ? dateFormat : kDateFormatCount - 1;
+    storedModifiedText_.clear();
+}
+
+void CardRecord::SetModifiedText(std::string text) {
+    storedModifiedText_ = std::move(text);
+    modifiedTextFormat_ = -1;
+}
+
+}  // namespace quillox

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quillox {
+
+// Cards keep Windows-1252 bytes, as the data files do; these convert at the
+// edges where Unicode text comes and goes. Every byte has a character: the
+// five bytes Windows-1252 leaves undefined stand for the C1 controls of the
+// same number, as Windows maps them.
+
+char32_t Cp1252ToCodePoint(unsigned char byte);
+
+std::string Cp1252ToUtf8(std::string_view bytes);
+
+// Why a Unicode text cannot become Windows-1252.
+struct CodecError {
+    std::size_t position = 0;  // byte offset in the UTF-8 input
+    char32_t codePoint = 0;    // the character that has no byte
+    bool invalidUtf8 = false;  // the input was not UTF-8 at all
+    std::string Describe() const;
+};
+
+// The Windows-1252 bytes of a UTF-8 text, or nothing with error filled in
+// when a character has no byte; nothing is ever substituted.
+std::optional<std::string> Utf8ToCp1252(std::string_view utf8, CodecError* error = nullptr);
+
+}  // namespace quillox

@@ -1,0 +1,249 @@
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "cli/cli_run.h"
+#include "store/test_files.h"
+
+namespace quillox::cli {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::AppendCard;
+using testing::Bytes;
+using testing::RawCard;
+
+// Stands in for a person at the terminal, answering prompts in turn.
+class ScriptedTerminal : public PasswordSource {
+  public:
+    explicit ScriptedTerminal(std::deque<std::string> answers) : answers_(std::move(answers)) {}
+    std::optional<SecretString> Read(const std::string& prompt) override {
+        prompts.push_back(prompt);
+        if (answers_.empty()) {
+            return std::nullopt;
+        }
+        SecretString answer(answers_.front());
+        answers_.pop_front();
+        return answer;
+    }
+    bool Interactive() const override { return true; }
+    std::vector<std::string> prompts;
+
+  private:
+    std::deque<std::string> answers_;
+};
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class CliTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("quillox-cli-" + std::to_string(::getpid()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+
+    std::string WriteFile(const std::string& name, const Bytes& bytes) const {
+        std::ofstream(Path(name), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+        return Path(name);
+    }
+
+    static Bytes ReadFile(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), {});
+    }
+
+    static CliRun Call(const std::vector<std::string>& args, const std::string& input = "",
+                       std::deque<std::string> typed = {}) {
+        std::istringstream in(input);
+        std::ostringstream out;
+        std::ostringstream err;
+        ScriptedTerminal terminal(std::move(typed));
+        CliRun run;
+        run.status = RunCli(args, in, out, err, terminal);
+        run.out = out.str();
+        run.err = err.str();
+        return run;
+    }
+
+    // A plain file with a euro sign, a deleted card and a header value to carry.
+    std::string SampleFile() const {
+        Bytes image = testing::FileHeader(6, 0, 0xCAFE);
+        AppendCard(
+            image,
+            RawCard{
+                4, 2, 4, 3000000000u, 17, {"Bank \x80", "https://bank", "me", "pin", "a\r\nb"}});
+        AppendCard(image, RawCard{5, 0, 0, 0, 0, {"shell", "host", "root", "toor", ""}});
+        AppendCard(image, RawCard{7, 0, 2, 0, 0, {"closed", "", "", "", ""}});
+        return WriteFile("sample.qxf", image);
+    }
+
+    fs::path folder_;
+};
+
+TEST_F(CliTest, ShowJsonListsEveryCategoryWithUtf8Texts) {
+    const CliRun run = Call({"show", SampleFile(), "--json", "--date-format", "4"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["format"], "current");
+    EXPECT_EQ(json["encrypted"], false);
+    EXPECT_EQ(json["header_version"], 6);
+    EXPECT_EQ(json["carried_header_value"], 0xCAFE);
+    ASSERT_EQ(json["categories"].size(), 15u);
+    const auto& banking = json["categories"][4];
+    EXPECT_EQ(banking["id"], 4);
+    EXPECT_EQ(banking["name"], "Online Banking");
+    EXPECT_EQ(banking["labels"], nlohmann::json({"Bank", "URL", "User ID", "Password"}));
+    ASSERT_EQ(banking["cards"].size(), 1u);
+    const auto& card = banking["cards"][0];
+    EXPECT_EQ(card["field1"], "Bank \xE2\x82\xAC");
+    EXPECT_EQ(card["note"], "a\r\nb");
+    EXPECT_EQ(card["attribute_flags"], 2);
+    EXPECT_EQ(card["state_flags"], 4);
+    EXPECT_EQ(card["modified"], 3000000000u);
+    EXPECT_EQ(card["record_tag"], 17);
+    EXPECT_EQ(card["category_text"], "");
+    EXPECT_EQ(card["modified_text"], FormatCardDate(3000000000u, 4));
+    ASSERT_EQ(json["deleted"].size(), 1u);
+    EXPECT_EQ(json["deleted"][0]["category_id"], 7);
+}
+
+TEST_F(CliTest, ShowTextFollowsTheDisplayOrder) {
+    const CliRun run = Call({"show", SampleFile()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::size_t login = run.out.find("== Login Accounts (1 card) ==");
+    const std::size_t banking = run.out.find("== Online Banking (1 card) ==");
+    ASSERT_NE(login, std::string::npos) << run.out;
+    ASSERT_NE(banking, std::string::npos);
+    EXPECT_LT(login, banking);
+    EXPECT_EQ(run.out.find("Account Number"), std::string::npos);
+    EXPECT_NE(run.out.find("Deleted cards (1 card)"), std::string::npos);
+    EXPECT_NE(run.out.find("  Bank: Bank \xE2\x82\xAC"), std::string::npos);
+}
+
+TEST_F(CliTest, ConvertEncryptsKeepsTheHeaderValueAndReadsBack) {
+    const std::string encrypted = Path("secret.qxe");
+    CliRun run = Call({"convert", SampleFile(), encrypted, "--encrypt", "--password-stdin"},
+                      "S\xC3\xA9same ouvre-toi\r\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const Bytes image = ReadFile(encrypted);
+    ASSERT_GE(image.size(), 22u);
+    EXPECT_EQ(image[12], 1);
+    EXPECT_EQ(image[18], 0xFE);
+    EXPECT_EQ(image[19], 0xCA);
+
+    // Typed on the terminal: asked for the password of the encrypted input.
+    run = Call({"show", encrypted, "--json"}, "", {"S\xC3\xA9same ouvre-toi"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["encrypted"], true);
+    EXPECT_EQ(json["categories"][5]["cards"][0]["field4"], "toor");
+    EXPECT_EQ(json["deleted"].size(), 1u);
+
+    // The password is used as Windows-1252 bytes: 0xE9 for the e acute.
+    CardCollection collection;
+    const testing::LoadRun direct =
+        testing::Load(image, collection, std::string("S\xE9same ouvre-toi"));
+    EXPECT_TRUE(direct.result.ok);
+
+    const std::string plain = Path("plain-again.qxf");
+    run = Call({"convert", encrypted, plain, "--plain", "--password-stdin"},
+               "S\xC3\xA9same ouvre-toi\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(ReadFile(plain), ReadFile(SampleFile()));
+}
+
+TEST_F(CliTest, WrongPasswordsAndShortPasswordsFailWithTheirMessages) {
+    const std::string encrypted = Path("locked.qxe");
+    ASSERT_EQ(Call({"convert", SampleFile(), encrypted, "--encrypt", "--password-stdin"},
+                   "longpassword\n")
+                  .status,
+              0);
+
+    CliRun run = Call({"show", encrypted, "--password-stdin"}, "wrongpassword\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Password not correct, please try again.\nFailed to open document.\n");
+
+    run = Call({"show", encrypted, "--password-stdin"}, "");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Failed to open document.\n");
+
+    const std::string target = Path("short.qxe");
+    run = Call({"convert", SampleFile(), target, "--encrypt", "--password-stdin"}, "seven77\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Password to short, please use more characters!\n");
+    EXPECT_FALSE(fs::exists(target));
+
+    run = Call({"convert", SampleFile(), target, "--encrypt"}, "", {"abcdefgh", "abcdefgX"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Password not correct, try again!\n");
+    EXPECT_FALSE(fs::exists(target));
+
+    const Bytes foreign = {'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd', '!',
+                           '!', '!', '!', '!', '!', '!', '!', '!', '!', '!', '!'};
+    run = Call({"show", WriteFile("foreign.qxf", foreign)});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "This is not a Quillox file.\nFailed to open document.\n");
+}
+
+TEST_F(CliTest, ZeroLengthAndLegacyFilesShowTheirFormat) {
+    CliRun run = Call({"show", WriteFile("empty.qxf", {}), "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["format"], "current");
+    EXPECT_EQ(json["encrypted"], false);
+    for (const auto& category : json["categories"]) {
+        EXPECT_TRUE(category["cards"].empty());
+    }
+
+    Bytes legacy;
+    testing::AppendText(legacy, "NTENCRYPTVersion1.001XYZ");
+    testing::AppendLegacyCard(
+        legacy, {"Email Accounts", "02-03-2004", {"Me", "pop", "me", "pw"}, "", false, false});
+    run = Call({"show", WriteFile("old.dat", legacy), "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["format"], "legacy-1001");
+    EXPECT_FALSE(json.contains("header_version"));
+    EXPECT_EQ(json["categories"][6]["cards"][0]["modified_text"], "02-03-2004");
+    EXPECT_EQ(json["categories"][6]["cards"][0]["category_text"], "Email Accounts");
+}
+
+TEST_F(CliTest, UsageErrorsExitWithTwo) {
+    const std::string file = SampleFile();
+    for (const std::vector<std::string>& args : {std::vector<std::string>{},
+                                                 {"frobnicate"},
+                                                 {"show"},
+                                                 {"show", file, file},
+                                                 {"show", file, "--date-format", "x"},
+                                                 {"show", file, "--plain"},
+                                                 {"convert", file, file},
+                                                 {"convert", file, file, "--plain", "--encrypt"},
+                                                 {"convert", file, "--plain"},
+                                                 {"show", file, "--password", "secret"}}) {
+        const CliRun run = Call(args);
+        EXPECT_EQ(run.status, 2) << ::testing::PrintToString(args);
+        EXPECT_NE(run.err.find("Usage:"), std::string::npos);
+    }
+    EXPECT_EQ(Call({"--help"}).status, 0);
+    EXPECT_NE(Call({"--version"}).out.find("quillox-cli "), std::string::npos);
+}
+
+}  // namespace
+}  // namespace quillox::cli

@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include "store/card_collection.h"
+
+namespace quillox {
+namespace {
+
+std::unique_ptr<CardRecord> Named(const std::string& name) {
+    auto card = std::make_unique<CardRecord>();
+    card->SetField1(name);
+    return card;
+}
+
+TEST(CardCategory, RemoveTakesTheCardOutAndClosesTheGap) {
+    CardCategory category;
+    EXPECT_EQ(category.Append(Named("a")), 1);
+    category.Append(Named("b"));
+    EXPECT_EQ(category.Append(Named("c")), 3);
+    EXPECT_EQ(category.Remove(-1), nullptr);
+    EXPECT_EQ(category.Remove(3), nullptr);
+    std::unique_ptr<CardRecord> removed = category.Remove(0);
+    ASSERT_NE(removed, nullptr);
+    EXPECT_EQ(removed->GetField1(), "a");
+    ASSERT_EQ(category.Count(), 2);
+    EXPECT_EQ(category.At(0)->GetField1(), "b");
+    EXPECT_EQ(category.At(1)->GetField1(), "c");
+    EXPECT_EQ(category.At(2), nullptr);
+    EXPECT_EQ(CardCategory().Remove(0), nullptr);
+}
+
+TEST(CardCollection, SizesCountDeletedCardsAndRejectUnknownCategories) {
+    CardCollection collection;
+    EXPECT_EQ(collection.TotalStoredSize(), 0u);
+    EXPECT_FALSE(collection.AddCard(15, Named("x")));
+    EXPECT_FALSE(collection.AddCard(-1, Named("x")));
+    EXPECT_EQ(collection.RemoveCard(15, 0), nullptr);
+    EXPECT_EQ(collection.TotalStoredSize(), 0u);
+
+    collection.AddToDeleted(Named("gone"));
+    EXPECT_EQ(collection.TotalStoredSize(), 24u + 4u + 5u);
+    auto card = Named("abc");
+    card->SetNote("note");
+    collection.AddCard(3, std::move(card));
+    EXPECT_EQ(collection.Category(3).StoredSize(), 24u + 3u + 4u + 5u);
+    EXPECT_THROW(collection.Category(15), std::out_of_range);
+}
+
+TEST(CardRecord, FlagSettersChangeOnlyTheirBit) {
+    CardRecord card;
+    card.SetAttributeFlags(0xF0);
+    card.SetAutomaticAccess(true);
+    card.SetNewBrowserWindow(true);
+    EXPECT_EQ(card.GetAttributeFlags(), 0xF3);
+    card.SetAutomaticAccess(false);
+    EXPECT_EQ(card.GetAttributeFlags(), 0xF1);
+    card.SetStateFlags(0x01);
+    card.SetDeleted(true);
+    card.SetChanged(true);
+    EXPECT_EQ(card.GetStateFlags(), 0x07);
+    card.SetDeleted(false);
+    EXPECT_EQ(card.GetStateFlags(), 0x05);
+}
+
+}  // namespace
+}  // namespace quillox

@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "store/card_file.h"
+#include "store/safe_save.h"
+
+namespace quillox {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SafeSaveTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("quillox-safe-save-" + std::to_string(::getpid()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    static std::string Read(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    static void Write(const fs::path& path, const std::string& text) {
+        std::ofstream(path, std::ios::binary) << text;
+    }
+    static bool Save(const fs::path& path, const std::string& text, std::string& error) {
+        return WriteFileSafely(path.string(), reinterpret_cast<const unsigned char*>(text.data()),
+                               text.size(), error);
+    }
+    std::size_t EntriesInFolder() const {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), {}));
+    }
+
+    fs::path folder_;
+};
+
+TEST_F(SafeSaveTest, WritesNewFilesOwnerOnlyAndKeepsTheModeOfReplacedOnes) {
+    const fs::path fresh = folder_ / "new.qxe";
+    std::string error;
+    ASSERT_TRUE(Save(fresh, "first", error)) << error;
+    EXPECT_EQ(Read(fresh), "first");
+    struct stat info {};
+    ASSERT_EQ(::stat(fresh.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+
+    const fs::path shared = folder_ / "shared.qxf";
+    Write(shared, "old content that is longer");
+    ::chmod(shared.c_str(), 0640);
+    ASSERT_TRUE(Save(shared, "new", error)) << error;
+    EXPECT_EQ(Read(shared), "new");
+    ASSERT_EQ(::stat(shared.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_EQ(EntriesInFolder(), 2u);
+}
+
+TEST_F(SafeSaveTest, AFailedWriteLeavesTheTargetAndNoTemporaryFile) {
+    const fs::path target = folder_ / "cards.qxf";
+    Write(target, "precious");
+    // Running out of room part way: limit the size a file may grow to.
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    std::string error;
+    const bool ok = Save(target, std::string(100000, 'x'), error);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(ok);
+    EXPECT_NE(error.find(target.string()), std::string::npos) << error;
+    EXPECT_EQ(Read(target), "precious");
+    EXPECT_EQ(EntriesInFolder(), 1u);
+}
+
+TEST_F(SafeSaveTest, UnwritablePlacesAreReportedAndLeaveNothingBehind) {
+    std::string error;
+    EXPECT_FALSE(Save(folder_ / "missing" / "cards.qxe", "data", error));
+    EXPECT_NE(error.find("missing"), std::string::npos);
+
+    const fs::path directory = folder_ / "a-folder.qxe";
+    fs::create_directory(directory);
+    error.clear();
+    EXPECT_FALSE(Save(directory, "data", error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(fs::is_directory(directory));
+    EXPECT_EQ(EntriesInFolder(), 1u);
+}
+
+TEST_F(SafeSaveTest, CollectionsSaveAndLoadThroughPaths) {
+    CardCollection collection;
+    auto card = std::make_unique<CardRecord>();
+    card->SetField1("through the disk");
+    card->SetCategoryId(13);
+    collection.AddCard(13, std::move(card));
+    std::vector<std::string> shown;
+    const fs::path path = folder_ / "club.qxf";
+    ASSERT_TRUE(SaveCardFileToPath(collection, path.string(),
+                                   [&shown](const std::string& m) { shown.push_back(m); }));
+    CardCollection loaded;
+    LoadContext context;
+    context.showMessage = [&shown](const std::string& m) { shown.push_back(m); };
+    ASSERT_TRUE(LoadCardFileFromPath(path.string(), loaded, context).ok);
+    ASSERT_EQ(loaded.Category(13).Count(), 1);
+    EXPECT_EQ(loaded.Category(13).At(0)->GetField1(), "through the disk");
+    EXPECT_TRUE(shown.empty());
+
+    EXPECT_FALSE(LoadCardFileFromPath((folder_ / "absent.qxf").string(), loaded, context).ok);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].find("absent.qxf"), std::string::npos);
+    EXPECT_EQ(FileTitleOf("/home/me/data/club.qxf"), "club.qxf");
+}
+
+}  // namespace
+}  // namespace quillox

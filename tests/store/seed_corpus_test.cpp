@@ -1,0 +1,88 @@
+// One file of every kind the reader knows. Each must load; when
+// QUILLOX_FUZZ_SEEDS names a folder they are written there to seed the fuzzer.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "store/test_files.h"
+
+namespace quillox::testing {
+namespace {
+
+constexpr const char* kPassword = "password";
+
+Bytes Cards() {
+    Bytes cards;
+    AppendCard(
+        cards,
+        RawCard{0, 3, 4, 3000000000u, 1, {"site", "http://a.example", "me", "pw", "l1\r\nl2"}});
+    AppendCard(cards, RawCard{7, 0, 2, 0, 0, {"deleted bank", "1", "2", "3", ""}});
+    AppendCard(cards, RawCard{14, 0, 0, 0, 0, {"", "", "", "", ""}});
+    return cards;
+}
+
+Bytes CurrentFile(bool encrypted, std::uint8_t version) {
+    Bytes image = FileHeader(version, encrypted ? 1 : 0, 0x1234);
+    Bytes payload = Cards();
+    if (encrypted) {
+        Bytes plaintext = Digest(kPassword);
+        plaintext.insert(plaintext.end(), payload.begin(), payload.end());
+        payload = EncryptPayload(plaintext, kPassword,
+                                 version == 5 ? StartTables::Zeroed : StartTables::Standard);
+    }
+    image.insert(image.end(), payload.begin(), payload.end());
+    return image;
+}
+
+Bytes LegacyFile(bool encrypted, bool version1002) {
+    Bytes plaintext;
+    if (version1002) {
+        plaintext = Digest(kPassword);
+    } else {
+        AppendText(plaintext, "XYZ");
+    }
+    AppendLegacyCard(plaintext,
+                     {"WWW Pages", "25-12-1999", {"a", "b", "c", "d"}, "note", true, true});
+    AppendLegacyCard(plaintext,
+                     {"Bank Accounts", "99/12/25", {"e", "f", "g", "h"}, "", false, false});
+    AppendLegacyCard(plaintext, {"Password Manager", "", {"", "", "", ""}, "", false, false});
+    Bytes image;
+    AppendText(image, encrypted ? "ENCRYPTED" : "NTENCRYPT");
+    AppendText(image, version1002 ? "Version1.002" : "Version1.001");
+    const Bytes payload =
+        encrypted ? EncryptPayload(plaintext, kPassword, StartTables::Standard) : plaintext;
+    image.insert(image.end(), payload.begin(), payload.end());
+    return image;
+}
+
+TEST(SeedCorpus, EveryKindOfFileLoads) {
+    const struct {
+        const char* name;
+        Bytes image;
+        int cards;
+    } seeds[] = {
+        {"plain.qxf", CurrentFile(false, 6), 3},
+        {"encrypted.qxe", CurrentFile(true, 6), 3},
+        {"zeroed-tables.qxe", CurrentFile(true, 5), 3},
+        {"legacy-1001.dat", LegacyFile(false, false), 2},
+        {"legacy-1001-encrypted.dat", LegacyFile(true, false), 2},
+        {"legacy-1002.dat", LegacyFile(false, true), 2},
+        {"legacy-1002-encrypted.dat", LegacyFile(true, true), 2},
+    };
+    const char* folder = std::getenv("QUILLOX_FUZZ_SEEDS");
+    for (const auto& seed : seeds) {
+        CardCollection collection;
+        const LoadRun run = Load(seed.image, collection, std::string(kPassword));
+        EXPECT_TRUE(run.result.ok) << seed.name;
+        EXPECT_EQ(CountCards(collection), seed.cards) << seed.name;
+        if (folder != nullptr) {
+            std::ofstream(std::string(folder) + "/" + seed.name, std::ios::binary)
+                .write(reinterpret_cast<const char*>(seed.image.data()),
+                       static_cast<std::streamsize>(seed.image.size()));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace quillox::testing
