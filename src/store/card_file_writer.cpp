@@ -32,9 +32,12 @@ FileHeaderBytes MakeHeader(bool encrypted, std::uint32_t carriedValue) {
 
 // Writes one card at out; false when a text is past the size limit a file can hold.
 bool WriteCard(const CardRecord& card, unsigned char* out) {
-    for (int i = 0; i < CardRecord::kTextCount; ++i) {
-        if (card.GetText(static_cast<CardRecord::Text>(i)).size() > kMaxTextBytes) {
-            return false;
+    // Only a block longer than the limit can hold a text past it.
+    if (card.GetTextBlock().size() > kMaxTextBytes) {
+        for (int i = 0; i < CardRecord::kTextCount; ++i) {
+            if (card.GetText(static_cast<CardRecord::Text>(i)).size() > kMaxTextBytes) {
+                return false;
+            }
         }
     }
     const std::string_view block = card.GetTextBlock();

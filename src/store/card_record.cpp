@@ -2,6 +2,10 @@
 
 #include <cstring>
 
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#endif
+
 namespace quillox {
 
 const char CardRecord::kEmptyBlock[kTextCount] = {0, 0, 0, 0, 0};
@@ -27,11 +31,24 @@ void CardRecord::SetText(Text which, std::string_view text) {
 
 namespace {
 
-// Zero bytes in a block, eight at a time: loading counts every card's block.
+// Zero bytes in a block: loading counts every card's block, so this works on
+// sixteen bytes at a time where the processor has SSE2, else on eight.
 std::size_t CountZeroBytes(const char* block, std::size_t size) {
-    constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
     std::size_t count = 0;
     std::size_t i = 0;
+#if defined(__SSE2__) || defined(_M_X64)
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 16 <= size; i += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + i));
+        auto mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, zero)));
+        // Zero bytes are few: clearing the lowest set bit until none is left
+        // beats a library bit count, which is a call without POPCNT.
+        for (; mask != 0; mask &= mask - 1) {
+            ++count;
+        }
+    }
+#endif
+    constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
     for (; i + 8 <= size; i += 8) {
         std::uint64_t word;
         std::memcpy(&word, block + i, 8);
@@ -88,22 +105,60 @@ void CardRecord::Assign(const std::array<std::string_view, kTextCount>& texts) {
     blockSize_ = static_cast<std::uint32_t>(size);
 }
 
+CardRecord::CardRecord(const CardRecord& other)
+    : storage_(other.storage_),
+      block_(other.block_),
+      blockSize_(other.blockSize_),
+      unsaved_(other.unsaved_ ? std::make_unique<UnsavedTexts>(*other.unsaved_) : nullptr),
+      modifiedTextFormat_(other.modifiedTextFormat_),
+      categoryId_(other.categoryId_),
+      attributeFlags_(other.attributeFlags_),
+      stateFlags_(other.stateFlags_),
+      modified_(other.modified_),
+      recordTag_(other.recordTag_),
+      positionInCategory_(other.positionInCategory_) {}
+
+CardRecord& CardRecord::operator=(const CardRecord& other) {
+    if (this != &other) {
+        CardRecord copy(other);
+        *this = std::move(copy);
+    }
+    return *this;
+}
+
+std::string_view CardRecord::GetCategoryText() const {
+    return unsaved_ ? std::string_view(unsaved_->categoryText) : std::string_view();
+}
+
+void CardRecord::SetCategoryText(std::string_view text) {
+    Unsaved().categoryText = text;
+}
+
+CardRecord::UnsavedTexts& CardRecord::Unsaved() {
+    if (!unsaved_) {
+        unsaved_ = std::make_unique<UnsavedTexts>();
+    }
+    return *unsaved_;
+}
+
 std::string CardRecord::GetModifiedText() const {
     if (modifiedTextFormat_ >= 0) {
         return FormatCardDate(modified_, modifiedTextFormat_);
     }
-    return storedModifiedText_;
+    return unsaved_ ? unsaved_->modifiedText : std::string();
 }
 
 void CardRecord::SetModifiedTextFormat(int dateFormat) {
     // Out-of-range indexes render as the last format, as FormatCardDate does.
-    modifiedTextFormat_ =
-        (dateFormat >= 0 && dateFormat < kDateFormatCount) ? dateFormat : kDateFormatCount - 1;
-    storedModifiedText_.clear();
+    const bool known = dateFormat >= 0 && dateFormat < kDateFormatCount;
+    modifiedTextFormat_ = static_cast<std::int8_t>(known ? dateFormat : kDateFormatCount - 1);
+    if (unsaved_) {
+        unsaved_->modifiedText.clear();
+    }
 }
 
 void CardRecord::SetModifiedText(std::string text) {
-    storedModifiedText_ = std::move(text);
+    Unsaved().modifiedText = std::move(text);
     modifiedTextFormat_ = -1;
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,16 @@ class CardRecord {
     static constexpr std::uint8_t kDeletedBit = 0x02;
     static constexpr std::uint8_t kChangedBit = 0x04;
 
+    // User-provided, so that make_unique does not zero the object before the
+    // member initialisers run: loading creates cards by the hundred thousand.
+    CardRecord() {}
+    // Copies share the text storage, which never changes, and duplicate the rest.
+    CardRecord(const CardRecord& other);
+    CardRecord& operator=(const CardRecord& other);
+    CardRecord(CardRecord&&) = default;
+    CardRecord& operator=(CardRecord&&) = default;
+    ~CardRecord() = default;
+
     static constexpr int kTextCount = 5;
     enum Text { kField1, kField2, kField3, kField4, kNote };
 
@@ -28,7 +39,7 @@ class CardRecord {
     std::string_view GetField3() const { return GetText(kField3); }
     std::string_view GetField4() const { return GetText(kField4); }
     std::string_view GetNote() const { return GetText(kNote); }
-    const std::string& GetCategoryText() const { return categoryText_; }
+    std::string_view GetCategoryText() const;
     CategoryId GetCategoryId() const { return categoryId_; }
     std::uint8_t GetAttributeFlags() const { return attributeFlags_; }
     std::uint8_t GetStateFlags() const { return stateFlags_; }
@@ -42,7 +53,7 @@ class CardRecord {
     void SetField3(std::string_view text) { SetText(kField3, text); }
     void SetField4(std::string_view text) { SetText(kField4, text); }
     void SetNote(std::string_view text) { SetText(kNote, text); }
-    void SetCategoryText(std::string text) { categoryText_ = std::move(text); }
+    void SetCategoryText(std::string_view text);
     void SetCategoryId(CategoryId id) { categoryId_ = id; }
     void SetAttributeFlags(std::uint8_t flags) { attributeFlags_ = flags; }
     void SetStateFlags(std::uint8_t flags) { stateFlags_ = flags; }
@@ -91,9 +102,15 @@ class CardRecord {
     const char* block_ = kEmptyBlock;
     std::uint32_t blockSize_ = kTextCount;
     static const char kEmptyBlock[kTextCount];
-    std::string categoryText_;
-    std::string storedModifiedText_;
-    int modifiedTextFormat_ = -1;
+    // Texts only cards of the old formats or of the card dialog carry; most
+    // cards never need them, so they do not take room in every card.
+    struct UnsavedTexts {
+        std::string categoryText;
+        std::string modifiedText;
+    };
+    UnsavedTexts& Unsaved();
+    std::unique_ptr<UnsavedTexts> unsaved_;
+    std::int8_t modifiedTextFormat_ = -1;
     CategoryId categoryId_ = 0;
     std::uint8_t attributeFlags_ = 0;
     std::uint8_t stateFlags_ = 0;

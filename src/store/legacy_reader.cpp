@@ -18,7 +18,7 @@ constexpr char kEncryptedMarker[] = "ENCRYPTED";
 constexpr char kOldCheckText[] = "XYZ";
 
 // Where the cards of the old formats go, by the category text they carry.
-int CategoryOfLegacyText(const std::string& text) {
+int CategoryOfLegacyText(std::string_view text) {
     static const struct {
         const char* text;
         int id;

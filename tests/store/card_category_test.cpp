@@ -61,5 +61,25 @@ TEST(CardRecord, FlagSettersChangeOnlyTheirBit) {
     EXPECT_EQ(card.GetStateFlags(), 0x05);
 }
 
+TEST(CardRecord, CopiesAreIndependentOfTheOriginal) {
+    CardRecord original;
+    original.SetField1("name");
+    original.SetField4("secret");
+    original.SetCategoryText("WWW Pages");
+    original.SetModifiedText("25-12-1999");
+    original.SetAutomaticAccess(true);
+    CardRecord copy = original;
+    copy.SetField4("changed");
+    copy.SetCategoryText("Bank Accounts");
+    EXPECT_EQ(original.GetField4(), "secret");
+    EXPECT_EQ(original.GetCategoryText(), "WWW Pages");
+    EXPECT_EQ(copy.GetField1(), "name");
+    EXPECT_EQ(copy.GetModifiedText(), "25-12-1999");
+    EXPECT_TRUE(copy.IsAutomaticAccess());
+    copy = original;
+    EXPECT_EQ(copy.GetField4(), "secret");
+    EXPECT_EQ(copy.GetCategoryText(), "WWW Pages");
+}
+
 }  // namespace
 }  // namespace quillox
