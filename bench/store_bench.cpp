@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <map>
 
+#include "ratio_reporter.h"
 #include "store/card_file.h"
 
 namespace {
@@ -123,32 +123,11 @@ BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteRaw)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond);
 
-// Prints as usual and remembers each run's real time for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "mean") {
-                times_[run.run_name.function_name] = run.GetAdjustedRealTime();
-            }
-        }
-    }
-    void PrintRatio(const char* name, const char* measured, const char* reference) {
-        if (times_.count(measured) != 0 && times_.count(reference) != 0) {
-            std::printf("%-36s %.2f\n", name, times_[measured] / times_[reference]);
-        }
-    }
-
-  private:
-    std::map<std::string, double> times_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    quillox::bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("\nTime ratios (goal: at most 3):\n");
     reporter.PrintRatio("Load / read raw", "BM_Load", "BM_ReadRaw");

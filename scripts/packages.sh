@@ -7,6 +7,8 @@ QUILLOX_PACKAGES=(
     libgtest-dev googletest
     libbenchmark-dev libssl-dev
     nlohmann-json3-dev
+    libwxgtk3.2-dev
+    xvfb xauth
 )
 
 quillox_install_packages() {

@@ -13,5 +13,6 @@ inline constexpr const char* kFailedToSave = "Failed to save document.";
 inline constexpr const char* kFailedToOpen = "Failed to open document.";
 inline constexpr const char* kDecryptionPasswordTitle = "Decryption Password";
 inline constexpr const char* kPasswordTooShort = "Password to short, please use more characters!";
+inline constexpr const char* kPasswordsDiffer = "Password not correct, try again!";
 
 }  // namespace quillox::messages

@@ -1,0 +1,117 @@
+// Opening a 100,000-card plain file in the desktop program until its list has
+// the rows, against loading the same file with the card store alone, in the
+// same run. Needs a display (xvfb-run works).
+#include <benchmark/benchmark.h>
+
+#include <wx/app.h>
+#include <wx/evtloop.h>
+#include <wx/init.h>
+#include <cstdlib>
+#include <filesystem>
+
+#include "app/main_frame.h"
+#include "app/quillox_app.h"
+#include "app/quillox_doc.h"
+#include "cards/quillox_view.h"
+#include "ratio_reporter.h"
+#include "store/card_file.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+constexpr int kCardCount = 100000;
+
+const fs::path& Folder() {
+    static const fs::path folder =
+        fs::temp_directory_path() / ("quillox-app-bench-" + std::to_string(::getpid()));
+    return folder;
+}
+
+std::string SampleFile() {
+    const fs::path file = Folder() / "sample.qxf";
+    if (!fs::exists(file)) {
+        quillox::CardCollection collection;
+        for (int i = 0; i < kCardCount; ++i) {
+            auto card = std::make_unique<quillox::CardRecord>();
+            const std::string n = std::to_string(i);
+            card->SetField1("Example site " + n);
+            card->SetField2("https://www.example" + n + ".com/login");
+            card->SetField3("user" + n + "@example.org");
+            card->SetField4("Pw!" + n + "xyz");
+            collection.AddCard(0, std::move(card));
+        }
+        if (!quillox::SaveCardFileToPath(collection, file.string(), nullptr)) {
+            std::abort();
+        }
+    }
+    return file.string();
+}
+
+void ProcessEvents() {
+    wxEventLoopBase* loop = wxEventLoopBase::GetActive();
+    wxTheApp->ProcessPendingEvents();
+    while (loop != nullptr && loop->Pending()) {
+        loop->Dispatch();
+    }
+}
+
+void BM_StoreLoad(benchmark::State& state) {
+    const std::string path = SampleFile();
+    for (auto _ : state) {
+        quillox::CardCollection collection;
+        benchmark::DoNotOptimize(quillox::LoadCardFileFromPath(path, collection, {}).ok);
+        state.PauseTiming();
+        { quillox::CardCollection discard = std::move(collection); }
+        state.ResumeTiming();
+    }
+}
+
+void BM_OpenInProgram(benchmark::State& state) {
+    const std::string path = SampleFile();
+    wxDocManager* manager = quillox::GetMainFrame()->GetDocumentManager();
+    for (auto _ : state) {
+        manager->CreateDocument(wxString(path), wxDOC_SILENT);
+        ProcessEvents();
+        const quillox::CQuilloxNewView* view = quillox::GetMainFrame()->ActiveView();
+        if (view == nullptr || view->Rows().Count() != static_cast<std::size_t>(kCardCount)) {
+            state.SkipWithError("the list did not get its rows");
+            break;
+        }
+        state.PauseTiming();
+        manager->CloseDocuments(true);
+        ProcessEvents();
+        state.ResumeTiming();
+    }
+}
+
+BENCHMARK(BM_StoreLoad)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenInProgram)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    fs::create_directories(Folder() / "config");
+    setenv("XDG_CONFIG_HOME", (Folder() / "config").c_str(), 1);
+    auto* app = new quillox::QuilloxApp;
+    app->DisableSplash();
+    wxApp::SetInstance(app);
+    if (!wxEntryStart(argc, argv)) {
+        return 1;
+    }
+    {
+        wxEventLoop loop;
+        wxEventLoopActivator active(&loop);
+        if (wxTheApp->CallOnInit()) {
+            quillox::bench::RatioReporter reporter;
+            benchmark::RunSpecifiedBenchmarks(&reporter);
+            std::printf("\nTime ratio:\n");
+            reporter.PrintRatio("Open in program / store load", "BM_OpenInProgram", "BM_StoreLoad");
+            wxTheApp->OnExit();
+        }
+    }
+    wxEntryCleanup();
+    benchmark::Shutdown();
+    fs::remove_all(Folder());
+    return 0;
+}

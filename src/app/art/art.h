@@ -1,0 +1,44 @@
+#pragma once
+
+#include <wx/bmpbndl.h>
+#include <wx/iconbndl.h>
+
+namespace quillox {
+
+// The program's pictures, drawn from SVG files built into it.
+enum class ArtId {
+    FileNew,
+    FileOpen,
+    FileSave,
+    SetPassword,
+    CopyPassword,
+    Print,
+    WebBrowser,
+    LoadWebPage,
+    GetWebPage,
+    AddCard,
+    DeleteCard,
+    UpdateCard,
+    Find,
+    ReadHelp,
+    About,
+    LockOpen,
+    LockClosed,
+    ShowPassword,
+    DocumentPlain,
+    DocumentEncrypted,
+    AppIcon,
+};
+
+// The picture at defaultSize and scaled for the screen's resolution. Drawn
+// for: toolbar buttons 20x20, locks and the show-password eye 16x16,
+// documents 32x32, the program icon 48x48.
+wxBitmapBundle ArtBundle(ArtId id, const wxSize& defaultSize);
+
+// The start-up picture, 400x250.
+wxBitmap SplashBitmap();
+
+// The program icon at 16, 32 and 48 pixels.
+wxIconBundle AppIcons();
+
+}  // namespace quillox

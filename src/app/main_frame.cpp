@@ -1,0 +1,222 @@
+#include "app/main_frame.h"
+
+#include <wx/app.h>
+#include <wx/filedlg.h>
+#include <wx/sizer.h>
+#include <wx/statusbr.h>
+#include <wx/toolbar.h>
+#include <wx/utils.h>
+
+#include "app/art/art.h"
+#include "app/category_bar.h"
+#include "app/command_ids.h"
+#include "app/file_dialogs.h"
+#include "app/quillox_doc.h"
+#include "cards/quillox_view.h"
+#include "prefs/settings.h"
+
+namespace quillox {
+
+wxBEGIN_EVENT_TABLE(CMainFrame, wxDocMDIParentFrame) EVT_MENU(wxID_OPEN, CMainFrame::OnFileOpen)
+    EVT_CHOICE(cmd::kCategoryCombo, CMainFrame::OnCategoryChosen)
+        EVT_TIMER(cmd::kAutoSaveTimer, CMainFrame::OnAutoSaveTimer)
+            EVT_UPDATE_UI(cmd::kGetWebPageTool, CMainFrame::OnUpdateGetWebPage)
+                EVT_UPDATE_UI(cmd::kLoadWebPageTool, CMainFrame::OnUpdateLoadWebPage)
+                    EVT_MENU(cmd::kViewToolbar, CMainFrame::OnToggleToolbar)
+                        EVT_MENU(cmd::kViewStatusBar, CMainFrame::OnToggleStatusBar)
+                            EVT_UPDATE_UI(cmd::kViewToolbar, CMainFrame::OnUpdateToggleToolbar)
+                                EVT_UPDATE_UI(cmd::kViewStatusBar,
+                                              CMainFrame::OnUpdateToggleStatusBar)
+                                    EVT_IDLE(CMainFrame::OnUpdateKeyStates) wxEND_EVENT_TABLE()
+
+                                        namespace {
+    // Commands whose windows come with later work stand in the menus disabled.
+    const int kNotYetAvailable[] = {
+        cmd::kExportText,
+        cmd::kExportXml,
+        cmd::kCopyPasswordMenu,
+        cmd::kCopyPasswordTool,
+        cmd::kFindTool,
+        wxID_FIND,
+        cmd::kGeneratePassword,
+        cmd::kPreferences,
+        cmd::kNewCard,
+        cmd::kAddCardTool,
+        cmd::kDeleteCard,
+        cmd::kDeleteCardTool,
+        cmd::kEditCard,
+        cmd::kUpdateCardTool,
+        cmd::kLaunchWww,
+        cmd::kLaunchEmail,
+        cmd::kLaunchLogin,
+        cmd::kLaunchNews,
+        cmd::kLaunchFtp,
+        cmd::kLaunchBrowserTool,
+        cmd::kLoadWebPageMenu,
+        cmd::kGetWebPageMenu,
+        cmd::kOnlineDocumentation,
+        cmd::kHelpReader,
+        cmd::kHomePage,
+        wxID_PRINT,
+        wxID_PREVIEW,
+        wxID_PRINT_SETUP,
+        wxID_UNDO,
+        wxID_COPY,
+        wxID_PASTE,
+        wxID_CUT,
+        cmd::kArrangeIcons,
+        wxID_ABOUT,
+    };
+
+}  // namespace
+
+CMainFrame::CMainFrame(wxDocManager* manager, const wxString& title)
+    : wxDocMDIParentFrame(manager, nullptr, wxID_ANY, title, wxDefaultPosition, wxSize(700, 480)),
+      autoSaveTimer_(this, cmd::kAutoSaveTimer) {
+    SetIcons(AppIcons());
+    SetMenuBar(CreateFrameMenuBar());
+    CreateMainToolBar();
+    CreateMainStatusBar();
+    SetUpAccelerators();
+
+    // The category bar sits above the document windows' area.
+    categoryBar_ = new CategoryBar(this);
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(categoryBar_, wxSizerFlags().Expand());
+    sizer->Add(GetClientWindow(), wxSizerFlags(1).Expand());
+    SetSizer(sizer);
+
+    for (const int id : kNotYetAvailable) {
+        Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateNotYetAvailable, this, id);
+    }
+    Centre();
+}
+
+std::string CMainFrame::CurrentCategory() const {
+    return categoryBar_->CurrentCategory();
+}
+
+void CMainFrame::ShowItemCount(long count) {
+    if (wxStatusBar* status = GetStatusBar()) {
+        status->SetStatusText(wxString::Format("Items: %ld", count), cmd::kItemCountPane);
+    }
+}
+
+void CMainFrame::SetDocumentIcon(bool encrypted) {
+    if (wxMDIChildFrame* child = GetActiveChild()) {
+        child->SetIcon(
+            ArtBundle(encrypted ? ArtId::DocumentEncrypted : ArtId::DocumentPlain, wxSize(32, 32))
+                .GetIcon(wxSize(32, 32)));
+    }
+}
+
+void CMainFrame::ArmAutoSaveTimer() {
+    long minutes = 0;
+    if (!prefs::Read(prefs::kAutomaticSave).ToLong(&minutes)) {
+        minutes = 0;
+    }
+    autoSaveTimer_.Stop();
+    if (minutes > 0) {
+        autoSaveTimer_.Start(static_cast<int>(minutes * 60000));
+    }
+}
+
+CQuilloxNewView* CMainFrame::ActiveView() const {
+    return dynamic_cast<CQuilloxNewView*>(GetDocumentManager()->GetCurrentView());
+}
+
+CQuilloxNewDoc* CMainFrame::ActiveDocument() const {
+    CQuilloxNewView* view = ActiveView();
+    return view != nullptr ? dynamic_cast<CQuilloxNewDoc*>(view->GetDocument()) : nullptr;
+}
+
+void CMainFrame::AutoSave() {
+    CQuilloxNewDoc* document = ActiveDocument();
+    if (document != nullptr && document->IsModified() && document->HasFile()) {
+        document->SaveQuietly();
+    }
+}
+
+void CMainFrame::LoadHelperPathCache() {
+    helperPaths_.netscape = prefs::Read(prefs::kNetscapeFilePath);
+    helperPaths_.explorer = prefs::Read(prefs::kExplorerFilePath);
+    helperPaths_.mail = prefs::Read(prefs::kMailProgFilePath);
+    helperPaths_.news = prefs::Read(prefs::kNewsProgFilePath);
+    helperPaths_.ftp = prefs::Read(prefs::kFtpFilePath);
+    helperPaths_.pdfReader = prefs::Read(prefs::kHelpProgFilePath);
+    helperPaths_.telnet = prefs::Read(prefs::kTelnetFilePath);
+    ReloadPrintFlags();
+}
+
+void CMainFrame::ReloadPrintFlags() {
+    printAtm_ = prefs::Read(prefs::kPrintAtm);
+    printNotes_ = prefs::Read(prefs::kPrintNotes);
+}
+
+void CMainFrame::OnAutoSaveTimer(wxTimerEvent&) {
+    AutoSave();
+}
+
+// Reaches the frame only while no document is active: opens a new document.
+void CMainFrame::OnFileOpen(wxCommandEvent&) {
+    const wxString path = AskFileToOpen(this);
+    if (!path.empty()) {
+        GetDocumentManager()->CreateDocument(path, wxDOC_SILENT);
+    }
+}
+
+void CMainFrame::OnCategoryChosen(wxCommandEvent&) {
+    if (CQuilloxNewView* view = ActiveView()) {
+        view->OnCategoryChosen(CurrentCategory());
+    }
+}
+
+void CMainFrame::OnUpdateGetWebPage(wxUpdateUIEvent& event) {
+    event.Enable(ActiveView() != nullptr);
+}
+
+void CMainFrame::OnUpdateLoadWebPage(wxUpdateUIEvent& event) {
+    const CQuilloxNewView* view = ActiveView();
+    event.Enable(view != nullptr && view->SelectionMark() >= 0);
+}
+
+void CMainFrame::OnUpdateNotYetAvailable(wxUpdateUIEvent& event) {
+    event.Enable(false);
+}
+
+void CMainFrame::OnToggleToolbar(wxCommandEvent&) {
+    if (wxToolBar* bar = GetToolBar()) {
+        bar->Show(!bar->IsShown());
+        SendSizeEvent();
+    }
+}
+
+void CMainFrame::OnToggleStatusBar(wxCommandEvent&) {
+    if (wxStatusBar* bar = GetStatusBar()) {
+        bar->Show(!bar->IsShown());
+        SendSizeEvent();
+    }
+}
+
+void CMainFrame::OnUpdateToggleToolbar(wxUpdateUIEvent& event) {
+    event.Check(GetToolBar() != nullptr && GetToolBar()->IsShown());
+}
+
+void CMainFrame::OnUpdateToggleStatusBar(wxUpdateUIEvent& event) {
+    event.Check(GetStatusBar() != nullptr && GetStatusBar()->IsShown());
+}
+
+void CMainFrame::OnUpdateKeyStates(wxIdleEvent& event) {
+    if (wxStatusBar* status = GetStatusBar()) {
+        status->SetStatusText(wxGetKeyState(WXK_CAPITAL) ? "CAP" : "", 1);
+        status->SetStatusText(wxGetKeyState(WXK_NUMLOCK) ? "NUM" : "", 2);
+        status->SetStatusText(wxGetKeyState(WXK_SCROLL) ? "SCRL" : "", 3);
+    }
+    event.Skip();
+}
+
+CMainFrame* GetMainFrame() {
+    return dynamic_cast<CMainFrame*>(wxTheApp->GetTopWindow());
+}
+
+}  // namespace quillox

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <wx/docmdi.h>
+#include <wx/timer.h>
+#include <string>
+
+namespace quillox {
+
+class CategoryBar;
+class CQuilloxNewDoc;
+class CQuilloxNewView;
+
+// The MDI main window: toolbar, status bar and the category bar shared by
+// all document windows; routes the commands that belong to no document.
+class CMainFrame : public wxDocMDIParentFrame {
+  public:
+    CMainFrame(wxDocManager* manager, const wxString& title);
+
+    CategoryBar* GetCategoryBar() const { return categoryBar_; }
+    // The text the category bar shows (empty when none).
+    std::string CurrentCategory() const;
+
+    // Status pane of the item count: "Items: " and the count.
+    void ShowItemCount(long count);
+    // Large icon of the active document window by its encrypted flag.
+    void SetDocumentIcon(bool encrypted);
+    // Restarts the auto-save period from "Automatic Save" (minutes); 0 or a
+    // non-number leaves the timer off.
+    void ArmAutoSaveTimer();
+    bool IsAutoSaveArmed() const { return autoSaveTimer_.IsRunning(); }
+    int AutoSaveIntervalMs() const { return autoSaveTimer_.GetInterval(); }
+
+    // The active document window's view and document, or nothing.
+    CQuilloxNewView* ActiveView() const;
+    CQuilloxNewDoc* ActiveDocument() const;
+
+    // Menus shared by the frame and the document windows.
+    static wxMenuBar* CreateDocumentMenuBar(wxDocManager* manager);
+
+    // Saves the active document when it has changed and has a file; no
+    // dialog is ever shown from here.
+    void AutoSave();
+
+    // Paths of the helper programs and the print flags, read at start-up;
+    // the print flags again after every run of the Preferences sheet.
+    struct HelperPaths {
+        wxString netscape, explorer, mail, news, ftp, pdfReader, telnet;
+    };
+    void LoadHelperPathCache();
+    void ReloadPrintFlags();
+    const HelperPaths& GetHelperPaths() const { return helperPaths_; }
+    bool PrintAtmCodes() const { return printAtm_ == 1; }
+    bool PrintNotes() const { return printNotes_ == 1; }
+
+    int GetCardCopiedFlag() const { return cardCopiedFlag_; }
+    void SetCardCopiedFlag(int flag) { cardCopiedFlag_ = flag; }
+
+  private:
+    void CreateMainToolBar();
+    void CreateMainStatusBar();
+    wxMenuBar* CreateFrameMenuBar();
+    void SetUpAccelerators();
+
+    void OnFileOpen(wxCommandEvent& event);
+    void OnCategoryChosen(wxCommandEvent& event);
+    void OnAutoSaveTimer(wxTimerEvent& event);
+    void OnUpdateGetWebPage(wxUpdateUIEvent& event);
+    void OnUpdateLoadWebPage(wxUpdateUIEvent& event);
+    void OnUpdateNotYetAvailable(wxUpdateUIEvent& event);
+    void OnUpdateKeyStates(wxIdleEvent& event);
+    void OnToggleToolbar(wxCommandEvent& event);
+    void OnToggleStatusBar(wxCommandEvent& event);
+    void OnUpdateToggleToolbar(wxUpdateUIEvent& event);
+    void OnUpdateToggleStatusBar(wxUpdateUIEvent& event);
+
+    CategoryBar* categoryBar_ = nullptr;
+    wxTimer autoSaveTimer_;
+    int cardCopiedFlag_ = 0;
+    HelperPaths helperPaths_;
+    long printAtm_ = 1;
+    long printNotes_ = 1;
+
+    wxDECLARE_EVENT_TABLE();
+};
+
+// The main frame of the running program.
+CMainFrame* GetMainFrame();
+
+}  // namespace quillox

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <wx/string.h>
+#include <string>
+
+namespace quillox {
+
+// A message box with the program's name as caption, owned by the main window.
+void ShowMessage(const wxString& text);
+// The same for a text of the card store (Windows-1252 bytes).
+void ShowStoreMessage(const std::string& text);
+
+// A path as the card store takes it: the file system's bytes on Unix, UTF-8
+// (widened again when the file is opened) on Windows.
+std::string ToStorePath(const wxString& path);
+
+}  // namespace quillox

@@ -1,0 +1,92 @@
+#include "app/quillox_app.h"
+
+#include <wx/cmdline.h>
+#include <wx/filehistory.h>
+
+#include "app/doc_manager.h"
+#include "app/main_frame.h"
+#include "app/quillox_doc.h"
+#include "app/splash_window.h"
+#include "cards/quillox_view.h"
+#include "prefs/recent_files.h"
+#include "prefs/settings.h"
+
+namespace quillox {
+
+wxIMPLEMENT_APP_NO_MAIN(QuilloxApp);
+
+void QuilloxApp::OnInitCmdLine(wxCmdLineParser& parser) {
+    wxApp::OnInitCmdLine(parser);
+    parser.AddSwitch("", "embedding", "started by another program: do nothing");
+    parser.AddSwitch("", "automation", "started for automation: do nothing");
+    // A file named on the command line is accepted but not opened.
+    parser.AddParam("file", wxCMD_LINE_VAL_STRING,
+                    wxCMD_LINE_PARAM_OPTIONAL | wxCMD_LINE_PARAM_MULTIPLE);
+}
+
+bool QuilloxApp::OnCmdLineParsed(wxCmdLineParser& parser) {
+    embedded_ = parser.Found("embedding") || parser.Found("automation");
+    return wxApp::OnCmdLineParsed(parser);
+}
+
+bool QuilloxApp::OnInit() {
+    if (!wxApp::OnInit() || embedded_) {
+        return false;
+    }
+    splash::SetEnabled(splashWanted_);
+    SetVendorName("QMT");
+    SetAppName("Quillox");
+    prefs::InstallSettingsStore();
+
+    manager_ = new QuilloxDocManager;
+    manager_->GetFileHistory();
+    new wxDocTemplate(manager_, "Not Encrypted. File (*.qxf)", "*.qxf;*.qxe", "", "qxf", "Quillox",
+                      "Quillox View", wxCLASSINFO(CQuilloxNewDoc), wxCLASSINFO(CQuilloxNewView));
+    if (wxFileHistory* history = manager_->GetFileHistory()) {
+        prefs::LoadRecentFiles(*history);
+    }
+
+    frame_ = new CMainFrame(manager_, "Quillox");
+    SetTopWindow(frame_);
+    splash::Show(frame_);
+    frame_->Show();
+    frame_->Update();
+    frame_->LoadHelperPathCache();
+
+    if (prefs::Read(prefs::kFirstStartDone) != 1) {
+        prefs::Write(prefs::kFirstStartDone, 1);
+    }
+    splash::Show(frame_);
+    if (prefs::Read(prefs::kCheckOpenFiles) == 1) {
+        OpenMostRecentFile();
+    }
+    return true;
+}
+
+void QuilloxApp::OpenMostRecentFile() {
+    wxFileHistory* history = manager_->GetFileHistory();
+    if (history != nullptr && history->GetCount() > 0) {
+        manager_->CreateDocument(history->GetHistoryFile(0), wxDOC_SILENT);
+    }
+}
+
+int QuilloxApp::FilterEvent(wxEvent& event) {
+    return splash::TakesEvent(event) ? static_cast<int>(Event_Processed)
+                                     : static_cast<int>(Event_Skip);
+}
+
+int QuilloxApp::OnExit() {
+    if (manager_ != nullptr) {
+        if (wxFileHistory* history = manager_->GetFileHistory()) {
+            prefs::SaveRecentFiles(*history);
+        }
+        delete manager_;
+        manager_ = nullptr;
+    }
+    if (wxConfigBase* config = wxConfigBase::Get(false)) {
+        config->Flush();
+    }
+    return wxApp::OnExit();
+}
+
+}  // namespace quillox

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <wx/app.h>
+#include <wx/docview.h>
+
+namespace quillox {
+
+class CMainFrame;
+
+// The process: settings, the one document template, the main frame, the
+// splash window and the user's start-up choices.
+class QuilloxApp : public wxApp {
+  public:
+    bool OnInit() override;
+    int OnExit() override;
+    void OnInitCmdLine(wxCmdLineParser& parser) override;
+    bool OnCmdLineParsed(wxCmdLineParser& parser) override;
+    int FilterEvent(wxEvent& event) override;
+
+    // Opens entry 1 of the recent-file list, if there is one.
+    void OpenMostRecentFile();
+    CMainFrame* MainFrame() const { return frame_; }
+    // Tests start the program without the splash picture.
+    void DisableSplash() { splashWanted_ = false; }
+
+  private:
+    wxDocManager* manager_ = nullptr;
+    CMainFrame* frame_ = nullptr;
+    bool splashWanted_ = true;
+    bool embedded_ = false;
+};
+
+wxDECLARE_APP(QuilloxApp);
+
+}  // namespace quillox

@@ -1,0 +1,156 @@
+#include "cards/quillox_view.h"
+
+#include <array>
+
+#include "app/child_frame.h"
+#include "app/main_frame.h"
+#include "app/quillox_doc.h"
+#include "cards/card_list_data_model.h"
+#include "cards/cell_text.h"
+#include "prefs/settings.h"
+
+namespace quillox {
+
+wxIMPLEMENT_DYNAMIC_CLASS(CQuilloxNewView, wxView);
+
+namespace {
+
+const int kColumnWidths[kListColumnCount] = {120, 100, 100, 150, 100, 150};
+const char* const kInitialHeadings[kListColumnCount] = {"Name", "User ID",       "Password",
+                                                        "Note", "Last Modified", "URL"};
+
+}  // namespace
+
+bool CQuilloxNewView::OnCreate(wxDocument* document, long flags) {
+    if (!wxView::OnCreate(document, flags)) {
+        return false;
+    }
+    CMainFrame* frame = GetMainFrame();
+    auto* child = new CChildFrame(document, this, frame);
+    SetFrame(child);
+
+    list_ = new wxDataViewCtrl(child, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                               wxDV_SINGLE | wxDV_HORIZ_RULES);
+    list_->SetName("Cards");
+    model_ = new CardListDataModel(rows_);
+    list_->AssociateModel(model_);
+    model_->DecRef();
+    for (int column = 0; column < kListColumnCount; ++column) {
+        list_->AppendTextColumn(kInitialHeadings[column], static_cast<unsigned>(column),
+                                wxDATAVIEW_CELL_INERT, kColumnWidths[column], wxALIGN_LEFT,
+                                wxDATAVIEW_COL_RESIZABLE);
+    }
+    list_->Bind(wxEVT_DATAVIEW_COLUMN_HEADER_CLICK, &CQuilloxNewView::OnHeaderClick, this);
+    child->Show();
+    Activate(true);
+    return true;
+}
+
+CQuilloxNewDoc* CQuilloxNewView::Document() const {
+    return dynamic_cast<CQuilloxNewDoc*>(GetDocument());
+}
+
+void CQuilloxNewView::OnUpdate(wxView*, wxObject* hint) {
+    if (const auto* category = dynamic_cast<const CategoryHint*>(hint)) {
+        Refill(category->Name());
+        return;
+    }
+    std::string name = prefs::Read(prefs::kLastSelectedCatg).ToStdString();
+    Refill(name.empty() ? CategoryDisplayName(0) : name);
+}
+
+void CQuilloxNewView::Refill(const std::string& name) {
+    const CardRecord* selected = CurrentCard();
+    const bool known = Document() != nullptr && rows_.Fill(Document()->Cards(), name);
+    model_->Reset(static_cast<unsigned>(rows_.Count()));
+    shown_ = name;
+    if (known) {
+        ApplyHeadings(name);
+        ShowItemCount(name);
+    }
+    if (selected != nullptr && rows_.RowOf(selected) >= 0) {
+        SelectCard(selected);
+    }
+    if (Document() != nullptr) {
+        Document()->RefreshLockStatus();
+    }
+}
+
+void CQuilloxNewView::ApplyHeadings(const std::string& name) {
+    std::array<std::string, kListColumnCount> headings;
+    if (!ColumnHeadings(name, headings)) {
+        return;
+    }
+    for (unsigned column = 0; column < list_->GetColumnCount(); ++column) {
+        list_->GetColumn(column)->SetTitle(wxString(headings[column]));
+    }
+}
+
+void CQuilloxNewView::ShowItemCount(const std::string& name) {
+    const long count = Document() != nullptr ? CardCountFor(Document()->Cards(), name) : -1;
+    CMainFrame* frame = GetMainFrame();
+    if (count >= 0 && frame != nullptr) {
+        frame->ShowItemCount(count);
+    }
+}
+
+void CQuilloxNewView::OnCategoryChosen(const std::string& name) {
+    ShowItemCount(name);
+    ApplyHeadings(name);
+    if (Document() != nullptr) {
+        Document()->UpdateAllViewsFor(name);
+    }
+}
+
+void CQuilloxNewView::OnHeaderClick(wxDataViewEvent& event) {
+    const wxDataViewColumn* column = event.GetDataViewColumn();
+    if (column == nullptr) {
+        return;
+    }
+    const CardRecord* selected = CurrentCard();
+    rows_.SortByColumn(static_cast<int>(column->GetModelColumn()));
+    model_->Reset(static_cast<unsigned>(rows_.Count()));
+    if (selected != nullptr) {
+        SelectCard(selected);
+    }
+}
+
+int CQuilloxNewView::SelectionMark() const {
+    if (list_ == nullptr || !list_->HasSelection()) {
+        return -1;
+    }
+    return static_cast<int>(model_->GetRow(list_->GetSelection()));
+}
+
+CardRecord* CQuilloxNewView::CurrentCard() const {
+    const int row = SelectionMark();
+    return row >= 0 ? rows_.At(static_cast<std::size_t>(row)) : nullptr;
+}
+
+void CQuilloxNewView::SelectCard(const CardRecord* card) {
+    const int row = rows_.RowOf(card);
+    if (row < 0) {
+        return;
+    }
+    const wxDataViewItem item = model_->GetItem(static_cast<unsigned>(row));
+    list_->Select(item);
+    list_->SetCurrentItem(item);
+    list_->EnsureVisible(item);
+}
+
+// The list control paints itself.
+void CQuilloxNewView::OnDraw(wxDC*) {}
+
+bool CQuilloxNewView::OnClose(bool deleteWindow) {
+    if (!wxView::OnClose(deleteWindow)) {
+        return false;
+    }
+    Activate(false);
+    if (deleteWindow && GetFrame() != nullptr) {
+        GetFrame()->Destroy();
+        SetFrame(nullptr);
+    }
+    return true;
+}
+
+}  // namespace quillox

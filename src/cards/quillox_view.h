@@ -1,0 +1,54 @@
+#pragma once
+
+#include <wx/dataview.h>
+#include <wx/docview.h>
+#include <string>
+
+#include "cards/card_list_rows.h"
+
+namespace quillox {
+
+class CQuilloxNewDoc;
+class CardListDataModel;
+
+// The card list of a document window: the cards of the category chosen in
+// the category bar (or of all categories), in six sortable columns.
+class CQuilloxNewView : public wxView {
+  public:
+    CQuilloxNewView() = default;
+
+    bool OnCreate(wxDocument* document, long flags) override;
+    void OnUpdate(wxView* sender, wxObject* hint) override;
+    void OnDraw(wxDC* dc) override;
+    bool OnClose(bool deleteWindow) override;
+
+    CQuilloxNewDoc* Document() const;
+    // The selected row, or -1.
+    int SelectionMark() const;
+    // The card of the selected row, or none.
+    CardRecord* CurrentCard() const;
+    // Selects the card's row, gives it the focus and scrolls it into view.
+    void SelectCard(const CardRecord* card);
+    // The category bar's selection changed to name.
+    void OnCategoryChosen(const std::string& name);
+
+    wxDataViewCtrl* ListControl() const { return list_; }
+    const CardListRows& Rows() const { return rows_; }
+    // The category the last refill showed.
+    const std::string& ShownCategory() const { return shown_; }
+
+  private:
+    void Refill(const std::string& name);
+    void ApplyHeadings(const std::string& name);
+    void ShowItemCount(const std::string& name);
+    void OnHeaderClick(wxDataViewEvent& event);
+
+    CardListRows rows_;
+    wxDataViewCtrl* list_ = nullptr;
+    CardListDataModel* model_ = nullptr;
+    std::string shown_;
+
+    wxDECLARE_DYNAMIC_CLASS(CQuilloxNewView);
+};
+
+}  // namespace quillox

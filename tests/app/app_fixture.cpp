@@ -1,0 +1,148 @@
+#include "app/app_fixture.h"
+
+#include <wx/choice.h>
+#include <wx/config.h>
+#include <cstdlib>
+
+#include "app/category_bar.h"
+#include "store/card_file.h"
+
+using namespace quillox;
+
+namespace fs = std::filesystem;
+
+wxApp* CreateTestApp() {
+    // A settings store of the test's own, in a fresh folder.
+    static const fs::path config =
+        fs::temp_directory_path() / ("quillox-app-tests-" + std::to_string(::getpid()));
+    fs::remove_all(config);
+    fs::create_directories(config);
+    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    auto* app = new QuilloxApp;
+    app->DisableSplash();
+    return app;
+}
+
+void AppTest::SetUp() {
+    folder_ = fs::temp_directory_path() /
+              ("quillox-app-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    wxConfigBase::Get()->DeleteAll();
+    ProcessPendingEvents();
+}
+
+void AppTest::TearDown() {
+    CloseAllQuietly();
+    fs::remove_all(folder_);
+}
+
+CMainFrame* AppTest::Frame() {
+    return GetMainFrame();
+}
+
+wxDocManager* AppTest::Manager() {
+    return Frame()->GetDocumentManager();
+}
+
+CQuilloxNewDoc* AppTest::ActiveDoc() {
+    return Frame()->ActiveDocument();
+}
+
+CQuilloxNewView* AppTest::ActiveView() {
+    return Frame()->ActiveView();
+}
+
+std::string AppTest::Path(const std::string& name) const {
+    return (folder_ / name).string();
+}
+
+std::string AppTest::WriteFile(const std::string& name, const std::vector<CardSpec>& cards,
+                               const std::string& password) const {
+    CardCollection collection;
+    for (const CardSpec& spec : cards) {
+        auto card = std::make_unique<CardRecord>();
+        card->SetField1(spec.name);
+        card->SetField4(spec.password);
+        card->SetCategoryId(static_cast<CategoryId>(spec.category));
+        if (spec.deleted) {
+            card->SetDeleted(true);
+            collection.AddToDeleted(std::move(card));
+        } else {
+            collection.AddCard(spec.category, std::move(card));
+        }
+    }
+    if (!password.empty()) {
+        collection.SetEncryptOnSave(true);
+        collection.SetFilePassword(SecretString(password));
+    }
+    const std::string path = Path(name);
+    EXPECT_TRUE(SaveCardFileToPath(collection, path, nullptr));
+    return path;
+}
+
+CQuilloxNewDoc* AppTest::OpenDocument(const std::string& path) {
+    wxDocument* document = Manager()->CreateDocument(wxString(path), wxDOC_SILENT);
+    ProcessPendingEvents();
+    return dynamic_cast<CQuilloxNewDoc*>(document);
+}
+
+namespace {
+
+// Menu commands arrive at the window whose menu bar is shown: the active
+// document window, or the main frame when there is none.
+wxWindow* CommandTarget() {
+    wxWindow* child = GetMainFrame()->GetActiveChild();
+    return child != nullptr ? child : GetMainFrame();
+}
+
+}  // namespace
+
+void AppTest::SendCommand(int id) {
+    wxCommandEvent event(wxEVT_MENU, id);
+    event.SetEventObject(CommandTarget());
+    CommandTarget()->ProcessWindowEvent(event);
+    ProcessPendingEvents();
+}
+
+bool AppTest::IsEnabled(int id) {
+    wxUpdateUIEvent event(id);
+    event.SetEventObject(CommandTarget());
+    CommandTarget()->ProcessWindowEvent(event);
+    return !event.GetSetEnabled() || event.GetEnabled();
+}
+
+void AppTest::ChooseCategory(const std::string& name) {
+    wxChoice* selector = Frame()->GetCategoryBar()->Selector();
+    selector->SetStringSelection(wxString(name));
+    wxCommandEvent event(wxEVT_CHOICE, selector->GetId());
+    event.SetEventObject(selector);
+    event.SetInt(selector->GetSelection());
+    selector->ProcessWindowEvent(event);
+    ProcessPendingEvents();
+}
+
+std::vector<std::string> AppTest::Column(int column) {
+    std::vector<std::string> texts;
+    CQuilloxNewView* view = ActiveView();
+    if (view == nullptr) {
+        return texts;
+    }
+    wxDataViewModel* model = view->ListControl()->GetModel();
+    const auto* list = dynamic_cast<wxDataViewVirtualListModel*>(model);
+    for (unsigned row = 0; row < list->GetCount(); ++row) {
+        wxVariant value;
+        list->GetValueByRow(value, row, static_cast<unsigned>(column));
+        texts.push_back(value.GetString().utf8_string());
+    }
+    return texts;
+}
+
+void AppTest::CloseAllQuietly() {
+    for (wxDocument* document : Manager()->GetDocumentsVector()) {
+        document->Modify(false);
+    }
+    Manager()->CloseDocuments(true);
+    ProcessPendingEvents();
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/gui_test_support.h"
+#include "app/main_frame.h"
+#include "app/quillox_app.h"
+#include "app/quillox_doc.h"
+#include "cards/quillox_view.h"
+
+// Drives the running program: files made for the test, documents opened the
+// way the user opens them, commands sent the way menus send them.
+class AppTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    static quillox::CMainFrame* Frame();
+    static wxDocManager* Manager();
+    // The active document and view (null when none).
+    static quillox::CQuilloxNewDoc* ActiveDoc();
+    static quillox::CQuilloxNewView* ActiveView();
+
+    std::string Path(const std::string& name) const;
+    // Writes a data file with cards named after the given categories.
+    struct CardSpec {
+        int category;
+        std::string name;
+        std::string password = "pw";
+        bool deleted = false;
+    };
+    std::string WriteFile(const std::string& name, const std::vector<CardSpec>& cards,
+                          const std::string& password = "") const;
+
+    // Opens path as the main frame's File Open does while no document is open.
+    static quillox::CQuilloxNewDoc* OpenDocument(const std::string& path);
+    // Sends a menu command the way the menus and accelerators do.
+    static void SendCommand(int id);
+    // Whether the command is enabled right now.
+    static bool IsEnabled(int id);
+    static void ChooseCategory(const std::string& name);
+    // Texts of the active list's rows in one column.
+    static std::vector<std::string> Column(int column);
+    static void CloseAllQuietly();
+
+    std::filesystem::path folder_;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include <wx/config.h>
+
+namespace quillox::testing {
+
+// Gives every test its own home and configuration folder, so that no test sees
+// another's settings or the user's own, and removes any installed store after.
+class SettingsSandbox : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        root_ = std::filesystem::temp_directory_path() /
+                ("quillox-prefs-" + std::to_string(::getpid()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(root_);
+        std::filesystem::create_directories(root_ / "home");
+        ::setenv("HOME", (root_ / "home").c_str(), 1);
+        ::setenv("XDG_CONFIG_HOME", (root_ / "config").c_str(), 1);
+    }
+    void TearDown() override {
+        delete wxConfigBase::Set(nullptr);
+        std::filesystem::remove_all(root_);
+    }
+
+    std::filesystem::path root_;
+};
+
+}  // namespace quillox::testing
