@@ -9,10 +9,13 @@
 
 namespace quillox {
 
-wxBEGIN_EVENT_TABLE(CChildFrame, wxDocMDIChildFrame) EVT_ACTIVATE(CChildFrame::OnActivate)
-    EVT_PAINT(CChildFrame::OnPaint) EVT_SET_FOCUS(CChildFrame::OnFocus) wxEND_EVENT_TABLE()
+wxBEGIN_EVENT_TABLE(CChildFrame, wxDocMDIChildFrame)
+    EVT_ACTIVATE(CChildFrame::OnActivate)
+    EVT_PAINT(CChildFrame::OnPaint)
+    EVT_SET_FOCUS(CChildFrame::OnFocus)
+wxEND_EVENT_TABLE()
 
-        CChildFrame::CChildFrame(wxDocument* document, wxView* view, wxMDIParentFrame* parent)
+CChildFrame::CChildFrame(wxDocument* document, wxView* view, wxMDIParentFrame* parent)
     : wxDocMDIChildFrame(document, view, parent, wxID_ANY, document->GetUserReadableName(),
                          wxDefaultPosition, wxDefaultSize, wxDEFAULT_FRAME_STYLE | wxMAXIMIZE) {
     SetMenuBar(CMainFrame::CreateDocumentMenuBar(document->GetDocumentManager()));

@@ -44,6 +44,14 @@ inline constexpr int kChangeCategory[15] = {Moved(32774), Moved(32773), Moved(32
                                             Moved(32786), Moved(32787), Moved(32788), Moved(32789),
                                             Moved(32790), Moved(32791), Moved(32792)};
 
+// The card list's context menu
+inline constexpr int kCopyName = 143;
+inline constexpr int kCopyUserId = 147;
+inline constexpr int kCopyPasswordItem = 144;
+inline constexpr int kCopyNote = 145;
+inline constexpr int kCopyCard = 146;
+inline constexpr int kPasteCard = 154;
+
 // Internet
 inline constexpr int kLaunchWww = Moved(32780);
 inline constexpr int kLaunchEmail = Moved(32781);

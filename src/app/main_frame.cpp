@@ -17,56 +17,59 @@
 
 namespace quillox {
 
-wxBEGIN_EVENT_TABLE(CMainFrame, wxDocMDIParentFrame) EVT_MENU(wxID_OPEN, CMainFrame::OnFileOpen)
+wxBEGIN_EVENT_TABLE(CMainFrame, wxDocMDIParentFrame)
+    EVT_MENU(wxID_OPEN, CMainFrame::OnFileOpen)
     EVT_CHOICE(cmd::kCategoryCombo, CMainFrame::OnCategoryChosen)
-        EVT_TIMER(cmd::kAutoSaveTimer, CMainFrame::OnAutoSaveTimer)
-            EVT_UPDATE_UI(cmd::kGetWebPageTool, CMainFrame::OnUpdateGetWebPage)
-                EVT_UPDATE_UI(cmd::kLoadWebPageTool, CMainFrame::OnUpdateLoadWebPage)
-                    EVT_MENU(cmd::kViewToolbar, CMainFrame::OnToggleToolbar)
-                        EVT_MENU(cmd::kViewStatusBar, CMainFrame::OnToggleStatusBar)
-                            EVT_UPDATE_UI(cmd::kViewToolbar, CMainFrame::OnUpdateToggleToolbar)
-                                EVT_UPDATE_UI(cmd::kViewStatusBar,
-                                              CMainFrame::OnUpdateToggleStatusBar)
-                                    EVT_IDLE(CMainFrame::OnUpdateKeyStates) wxEND_EVENT_TABLE()
+    EVT_TIMER(cmd::kAutoSaveTimer, CMainFrame::OnAutoSaveTimer)
+    EVT_UPDATE_UI(cmd::kGetWebPageTool, CMainFrame::OnUpdateGetWebPage)
+    EVT_UPDATE_UI(cmd::kLoadWebPageTool, CMainFrame::OnUpdateLoadWebPage)
+    EVT_MENU(cmd::kViewToolbar, CMainFrame::OnToggleToolbar)
+    EVT_MENU(cmd::kViewStatusBar, CMainFrame::OnToggleStatusBar)
+    EVT_UPDATE_UI(cmd::kViewToolbar, CMainFrame::OnUpdateToggleToolbar)
+    EVT_UPDATE_UI(cmd::kViewStatusBar, CMainFrame::OnUpdateToggleStatusBar)
+    EVT_IDLE(CMainFrame::OnUpdateKeyStates)
+wxEND_EVENT_TABLE()
 
-                                        namespace {
-    // Commands whose windows come with later work stand in the menus disabled.
-    const int kNotYetAvailable[] = {
-        cmd::kExportText,
-        cmd::kExportXml,
-        cmd::kCopyPasswordMenu,
-        cmd::kCopyPasswordTool,
-        cmd::kFindTool,
-        wxID_FIND,
-        cmd::kGeneratePassword,
-        cmd::kPreferences,
-        cmd::kNewCard,
-        cmd::kAddCardTool,
-        cmd::kDeleteCard,
-        cmd::kDeleteCardTool,
-        cmd::kEditCard,
-        cmd::kUpdateCardTool,
-        cmd::kLaunchWww,
-        cmd::kLaunchEmail,
-        cmd::kLaunchLogin,
-        cmd::kLaunchNews,
-        cmd::kLaunchFtp,
-        cmd::kLaunchBrowserTool,
-        cmd::kLoadWebPageMenu,
-        cmd::kGetWebPageMenu,
-        cmd::kOnlineDocumentation,
-        cmd::kHelpReader,
-        cmd::kHomePage,
-        wxID_PRINT,
-        wxID_PREVIEW,
-        wxID_PRINT_SETUP,
-        wxID_UNDO,
-        wxID_COPY,
-        wxID_PASTE,
-        wxID_CUT,
-        cmd::kArrangeIcons,
-        wxID_ABOUT,
-    };
+namespace {
+// Commands that reach the frame only when no document window's list took
+// them, or whose windows come with later work: nobody is there to carry them
+// out, so they stand in the menus and toolbar disabled.
+const int kNotHandledHere[] = {
+    cmd::kExportText,
+    cmd::kExportXml,
+    cmd::kCopyPasswordMenu,
+    cmd::kCopyPasswordTool,
+    cmd::kFindTool,
+    wxID_FIND,
+    cmd::kGeneratePassword,
+    cmd::kPreferences,
+    cmd::kNewCard,
+    cmd::kAddCardTool,
+    cmd::kDeleteCard,
+    cmd::kDeleteCardTool,
+    cmd::kEditCard,
+    cmd::kUpdateCardTool,
+    cmd::kLaunchWww,
+    cmd::kLaunchEmail,
+    cmd::kLaunchLogin,
+    cmd::kLaunchNews,
+    cmd::kLaunchFtp,
+    cmd::kLaunchBrowserTool,
+    cmd::kLoadWebPageMenu,
+    cmd::kGetWebPageMenu,
+    cmd::kOnlineDocumentation,
+    cmd::kHelpReader,
+    cmd::kHomePage,
+    wxID_PRINT,
+    wxID_PREVIEW,
+    wxID_PRINT_SETUP,
+    wxID_UNDO,
+    wxID_COPY,
+    wxID_PASTE,
+    wxID_CUT,
+    cmd::kArrangeIcons,
+    wxID_ABOUT,
+};
 
 }  // namespace
 
@@ -86,14 +89,21 @@ CMainFrame::CMainFrame(wxDocManager* manager, const wxString& title)
     sizer->Add(GetClientWindow(), wxSizerFlags(1).Expand());
     SetSizer(sizer);
 
-    for (const int id : kNotYetAvailable) {
-        Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateNotYetAvailable, this, id);
+    for (const int id : kNotHandledHere) {
+        Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateNotHandledHere, this, id);
+    }
+    for (const int id : cmd::kChangeCategory) {
+        Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateNotHandledHere, this, id);
     }
     Centre();
 }
 
 std::string CMainFrame::CurrentCategory() const {
     return categoryBar_->CurrentCategory();
+}
+
+void CMainFrame::SelectCategory(const std::string& name) {
+    categoryBar_->Selector()->SetStringSelection(wxString(name));
 }
 
 void CMainFrame::ShowItemCount(long count) {
@@ -180,7 +190,7 @@ void CMainFrame::OnUpdateLoadWebPage(wxUpdateUIEvent& event) {
     event.Enable(view != nullptr && view->SelectionMark() >= 0);
 }
 
-void CMainFrame::OnUpdateNotYetAvailable(wxUpdateUIEvent& event) {
+void CMainFrame::OnUpdateNotHandledHere(wxUpdateUIEvent& event) {
     event.Enable(false);
 }
 

@@ -20,6 +20,8 @@ class CMainFrame : public wxDocMDIParentFrame {
     // The text the category bar shows (empty when none).
     std::string CurrentCategory() const;
 
+    // Shows name in the category bar (without telling the views).
+    void SelectCategory(const std::string& name);
     // Status pane of the item count: "Items: " and the count.
     void ShowItemCount(long count);
     // Large icon of the active document window by its encrypted flag.
@@ -66,7 +68,7 @@ class CMainFrame : public wxDocMDIParentFrame {
     void OnAutoSaveTimer(wxTimerEvent& event);
     void OnUpdateGetWebPage(wxUpdateUIEvent& event);
     void OnUpdateLoadWebPage(wxUpdateUIEvent& event);
-    void OnUpdateNotYetAvailable(wxUpdateUIEvent& event);
+    void OnUpdateNotHandledHere(wxUpdateUIEvent& event);
     void OnUpdateKeyStates(wxIdleEvent& event);
     void OnToggleToolbar(wxCommandEvent& event);
     void OnToggleStatusBar(wxCommandEvent& event);

@@ -10,20 +10,21 @@
 
 namespace quillox {
 
-wxBEGIN_EVENT_TABLE(CQuilloxNewDoc, wxDocument) EVT_MENU(wxID_OPEN, CQuilloxNewDoc::OnFileOpen)
+wxBEGIN_EVENT_TABLE(CQuilloxNewDoc, wxDocument)
+    EVT_MENU(wxID_OPEN, CQuilloxNewDoc::OnFileOpen)
     EVT_MENU(wxID_SAVE, CQuilloxNewDoc::OnFileSave)
-        EVT_MENU(wxID_SAVEAS, CQuilloxNewDoc::OnFileSaveAs)
-            EVT_MENU(cmd::kEncryptOnSave, CQuilloxNewDoc::OnEncryptOnSave)
-                EVT_MENU(cmd::kSetPassword, CQuilloxNewDoc::OnEncryptOnSave)
-                    EVT_UPDATE_UI(wxID_SAVE, CQuilloxNewDoc::OnUpdateNeedsCards)
-                        EVT_UPDATE_UI(wxID_SAVEAS, CQuilloxNewDoc::OnUpdateNeedsCards)
-                            EVT_UPDATE_UI(cmd::kEncryptOnSave, CQuilloxNewDoc::OnUpdateNeedsCards)
-                                EVT_UPDATE_UI(cmd::kSetPassword, CQuilloxNewDoc::OnUpdateNeedsCards)
-                                    wxEND_EVENT_TABLE()
+    EVT_MENU(wxID_SAVEAS, CQuilloxNewDoc::OnFileSaveAs)
+    EVT_MENU(cmd::kEncryptOnSave, CQuilloxNewDoc::OnEncryptOnSave)
+    EVT_MENU(cmd::kSetPassword, CQuilloxNewDoc::OnEncryptOnSave)
+    EVT_UPDATE_UI(wxID_SAVE, CQuilloxNewDoc::OnUpdateNeedsCards)
+    EVT_UPDATE_UI(wxID_SAVEAS, CQuilloxNewDoc::OnUpdateNeedsCards)
+    EVT_UPDATE_UI(cmd::kEncryptOnSave, CQuilloxNewDoc::OnUpdateNeedsCards)
+    EVT_UPDATE_UI(cmd::kSetPassword, CQuilloxNewDoc::OnUpdateNeedsCards)
+wxEND_EVENT_TABLE()
 
-    // Open while this document is active reads the file into it: the cards are
-    // added to those already here.
-    void CQuilloxNewDoc::OnFileOpen(wxCommandEvent&) {
+// Open while this document is active reads the file into it: the cards are
+// added to those already here.
+void CQuilloxNewDoc::OnFileOpen(wxCommandEvent&) {
     const wxString path = AskFileToOpen(GetDocumentWindow());
     if (path.empty()) {
         return;

@@ -41,6 +41,7 @@ bool CQuilloxNewView::OnCreate(wxDocument* document, long flags) {
                                 wxDATAVIEW_COL_RESIZABLE);
     }
     list_->Bind(wxEVT_DATAVIEW_COLUMN_HEADER_CLICK, &CQuilloxNewView::OnHeaderClick, this);
+    BindCardCommands();
     child->Show();
     Activate(true);
     return true;

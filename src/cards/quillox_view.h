@@ -2,6 +2,7 @@
 
 #include <wx/dataview.h>
 #include <wx/docview.h>
+#include <memory>
 #include <string>
 
 #include "cards/card_list_rows.h"
@@ -10,6 +11,7 @@ namespace quillox {
 
 class CQuilloxNewDoc;
 class CardListDataModel;
+struct CardForm;
 
 // The card list of a document window: the cards of the category chosen in
 // the category bar (or of all categories), in six sortable columns.
@@ -32,6 +34,16 @@ class CQuilloxNewView : public wxView {
     // The category bar's selection changed to name.
     void OnCategoryChosen(const std::string& name);
 
+    // Card editing: a new card in the category shown, the current card, the
+    // card of a row, and a new card from a browser's page.
+    void NewCard();
+    void EditCard();
+    void EditCardAtRow(int row);
+    void NewCardFromWebPage(const std::string& title, const std::string& url);
+
+    // The card Copy Card keeps for Paste Card, if any.
+    const CardRecord* CopiedCard() const { return cardCopyBuffer_.get(); }
+
     wxDataViewCtrl* ListControl() const { return list_; }
     const CardListRows& Rows() const { return rows_; }
     // The category the last refill showed.
@@ -42,13 +54,33 @@ class CQuilloxNewView : public wxView {
     void ApplyHeadings(const std::string& name);
     void ShowItemCount(const std::string& name);
     void OnHeaderClick(wxDataViewEvent& event);
+    void RunNewCardDialog(const CardForm& form);
+    void RunEditDialog(CardRecord& card);
+
+    // Commands (quillox_view_commands.cpp).
+    void BindCardCommands();
+    void OnNewCard(wxCommandEvent& event);
+    void OnEditCard(wxCommandEvent& event);
+    void OnDeleteCard(wxCommandEvent& event);
+    void OnChangeCategory(wxCommandEvent& event);
+    void OnCopyField(wxCommandEvent& event);
+    void OnCopyCard(wxCommandEvent& event);
+    void OnPasteCard(wxCommandEvent& event);
+    void OnItemActivated(wxDataViewEvent& event);
+    void OnContextMenu(wxDataViewEvent& event);
+    void OnUpdateAlways(wxUpdateUIEvent& event);
+    void OnUpdateNeedsCard(wxUpdateUIEvent& event);
+    void OnUpdateDelete(wxUpdateUIEvent& event);
+    void OnUpdatePaste(wxUpdateUIEvent& event);
 
     CardListRows rows_;
     wxDataViewCtrl* list_ = nullptr;
     CardListDataModel* model_ = nullptr;
     std::string shown_;
+    std::unique_ptr<CardRecord> cardCopyBuffer_;
 
     wxDECLARE_DYNAMIC_CLASS(CQuilloxNewView);
+    wxDECLARE_EVENT_TABLE();
 };
 
 }  // namespace quillox

@@ -10,11 +10,16 @@ const char* const kUsage =
     "Usage:\n"
     "  quillox-cli show FILE [--json] [--date-format N] [--password-stdin]\n"
     "  quillox-cli convert IN OUT (--plain|--encrypt) [--password-stdin]\n"
+    "  quillox-cli generate [--length N] [--upper] [--lower] [--numbers] [--others]\n"
+    "                       [--count K]\n"
     "  quillox-cli --help | --version\n"
     "\n"
     "show     prints every card of FILE, category by category, or as JSON.\n"
     "convert  reads IN (any format Quillox reads) and writes OUT in the current\n"
     "         format, plain or encrypted under a new password.\n"
+    "generate prints K random passwords (default 1), one per line, of N characters\n"
+    "         (default 10, at most 255) from the classes named; without a class\n"
+    "         option, upper case letters, lower case letters and numbers.\n"
     "\n"
     "Passwords are asked on the terminal without echo, or with --password-stdin\n"
     "read one per line from standard input: first the password of an encrypted\n"
@@ -36,10 +41,38 @@ bool ParseInt(const std::string& text, int& out) {
     return true;
 }
 
+// Digits only, no sign; values beyond the type's range become its largest.
+bool ParseWhole(const std::string& text, unsigned long& out) {
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) {
+        return false;
+    }
+    errno = 0;
+    const unsigned long value = std::strtoul(text.c_str(), nullptr, 10);
+    out = errno == ERANGE ? ULONG_MAX : value;
+    return true;
+}
+
+bool PasswordClasses::*ClassOption(const std::string& arg) {
+    if (arg == "--upper") {
+        return &PasswordClasses::upper;
+    }
+    if (arg == "--lower") {
+        return &PasswordClasses::lower;
+    }
+    if (arg == "--numbers") {
+        return &PasswordClasses::numbers;
+    }
+    if (arg == "--others") {
+        return &PasswordClasses::others;
+    }
+    return nullptr;
+}
+
 bool ParseFlag(const std::vector<std::string>& args, std::size_t& i, Options& options,
                std::string& error) {
     const std::string& arg = args[i];
-    if (arg == "--password-stdin") {
+    const bool generate = options.command == Command::Generate;
+    if (arg == "--password-stdin" && !generate) {
         options.passwordFromStdin = true;
     } else if (arg == "--json" && options.command == Command::Show) {
         options.json = true;
@@ -56,6 +89,19 @@ bool ParseFlag(const std::vector<std::string>& args, std::size_t& i, Options& op
             return false;
         }
         options.encrypt = encrypt;
+    } else if ((arg == "--length" || arg == "--count") && generate) {
+        unsigned long& value = arg == "--length" ? options.length : options.count;
+        if (i + 1 >= args.size() || !ParseWhole(args[i + 1], value)) {
+            error = arg + " needs a whole number of 0 or more";
+            return false;
+        }
+        ++i;
+    } else if (bool PasswordClasses::*member = ClassOption(arg); member != nullptr && generate) {
+        // Naming one class leaves out every class not named.
+        if (!options.classes) {
+            options.classes = PasswordClasses{false, false, false, false};
+        }
+        (*options.classes).*member = true;
     } else {
         error = "unknown option " + arg;
         return false;
@@ -84,6 +130,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         options.command = Command::Show;
     } else if (command == "convert") {
         options.command = Command::Convert;
+    } else if (command == "generate") {
+        options.command = Command::Generate;
     } else {
         error = "unknown command " + command;
         return std::nullopt;
@@ -100,6 +148,13 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         } else {
             options.files.push_back(args[i]);
         }
+    }
+    if (options.command == Command::Generate) {
+        if (!options.files.empty()) {
+            error = "generate takes no file";
+            return std::nullopt;
+        }
+        return options;
     }
     const std::size_t wanted = options.command == Command::Show ? 1 : 2;
     if (options.files.size() != wanted) {

@@ -4,9 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "store/password_generator.h"
+
 namespace quillox::cli {
 
-enum class Command { Help, Version, Show, Convert };
+enum class Command { Help, Version, Show, Convert, Generate };
 
 struct Options {
     Command command = Command::Help;
@@ -15,6 +17,9 @@ struct Options {
     int dateFormat = 0;
     bool passwordFromStdin = false;
     std::optional<bool> encrypt;  // convert: --encrypt or --plain
+    unsigned long length = 10;                // generate: --length
+    unsigned long count = 1;                  // generate: --count
+    std::optional<PasswordClasses> classes;  // generate: the classes named, if any
 };
 
 // Parses the arguments after the program name; nothing, with error set, when

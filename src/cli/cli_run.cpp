@@ -32,6 +32,8 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
             return RunShow(*options, context);
         case Command::Convert:
             return RunConvert(*options, context);
+        case Command::Generate:
+            return RunGenerate(*options, context);
     }
     return kExitUsage;
 }

@@ -46,6 +46,8 @@ const char* FileOf(ArtId id) {
             return "lock_closed.svg";
         case ArtId::ShowPassword:
             return "show_password.svg";
+        case ArtId::EditUrl:
+            return "edit_url.svg";
         case ArtId::DocumentPlain:
             return "document_plain.svg";
         case ArtId::DocumentEncrypted:

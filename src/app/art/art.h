@@ -25,14 +25,15 @@ enum class ArtId {
     LockOpen,
     LockClosed,
     ShowPassword,
+    EditUrl,
     DocumentPlain,
     DocumentEncrypted,
     AppIcon,
 };
 
 // The picture at defaultSize and scaled for the screen's resolution. Drawn
-// for: toolbar buttons 20x20, locks and the show-password eye 16x16,
-// documents 32x32, the program icon 48x48.
+// for: toolbar buttons 20x20, locks, the show-password eye and the edit-URL
+// pencil 16x16, documents 32x32, the program icon 48x48.
 wxBitmapBundle ArtBundle(ArtId id, const wxSize& defaultSize);
 
 // The start-up picture, 400x250.

@@ -1,0 +1,20 @@
+#include "cards/clipboard_text.h"
+
+#include <wx/clipbrd.h>
+
+#include "store/secure_wipe.h"
+#include "store/text_codec.h"
+
+namespace quillox {
+
+void PutTextOnClipboard(std::string_view text) {
+    std::string utf8 = Cp1252ToUtf8(text);
+    if (wxTheClipboard->Open()) {
+        wxTheClipboard->SetData(new wxTextDataObject(wxString::FromUTF8(utf8)));
+        wxTheClipboard->Close();
+    }
+    // Often a password: leave no copy of our own behind.
+    SecureWipe(utf8);
+}
+
+}  // namespace quillox
