@@ -12,6 +12,8 @@
 #include "app/command_ids.h"
 #include "app/file_dialogs.h"
 #include "app/quillox_doc.h"
+#include "cards/generate_password_dialog.h"
+#include "cards/generator_use.h"
 #include "cards/quillox_view.h"
 #include "prefs/settings.h"
 
@@ -19,6 +21,7 @@ namespace quillox {
 
 wxBEGIN_EVENT_TABLE(CMainFrame, wxDocMDIParentFrame)
     EVT_MENU(wxID_OPEN, CMainFrame::OnFileOpen)
+    EVT_MENU(cmd::kGeneratePassword, CMainFrame::OnGeneratePassword)
     EVT_CHOICE(cmd::kCategoryCombo, CMainFrame::OnCategoryChosen)
     EVT_TIMER(cmd::kAutoSaveTimer, CMainFrame::OnAutoSaveTimer)
     EVT_UPDATE_UI(cmd::kGetWebPageTool, CMainFrame::OnUpdateGetWebPage)
@@ -41,7 +44,6 @@ const int kNotHandledHere[] = {
     cmd::kCopyPasswordTool,
     cmd::kFindTool,
     wxID_FIND,
-    cmd::kGeneratePassword,
     cmd::kPreferences,
     cmd::kNewCard,
     cmd::kAddCardTool,
@@ -172,6 +174,23 @@ void CMainFrame::OnFileOpen(wxCommandEvent&) {
     const wxString path = AskFileToOpen(this);
     if (!path.empty()) {
         GetDocumentManager()->CreateDocument(path, wxDOC_SILENT);
+    }
+}
+
+// "Use" puts the password into the active list's current card; without a
+// card list the dialog still makes passwords for the clipboard.
+void CMainFrame::OnGeneratePassword(wxCommandEvent&) {
+    CQuilloxNewView* view = ActiveView();
+    CardRecord* card = view != nullptr ? view->CurrentCard() : nullptr;
+    CGeneratePasswordDlg dialog(this, GeneratorUseAllowed(card != nullptr, CurrentCategory()));
+    if (dialog.ShowModal() != wxID_OK || card == nullptr) {
+        return;
+    }
+    card->SetField4(dialog.Password());
+    card->SetModified(CurrentMacTime());
+    if (CQuilloxNewDoc* document = view->Document()) {
+        document->Modify(true);
+        document->UpdateAllViewsFor(CurrentCategory());
     }
 }
 

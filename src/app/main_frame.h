@@ -65,6 +65,7 @@ class CMainFrame : public wxDocMDIParentFrame {
 
     void OnFileOpen(wxCommandEvent& event);
     void OnCategoryChosen(wxCommandEvent& event);
+    void OnGeneratePassword(wxCommandEvent& event);
     void OnAutoSaveTimer(wxTimerEvent& event);
     void OnUpdateGetWebPage(wxUpdateUIEvent& event);
     void OnUpdateLoadWebPage(wxUpdateUIEvent& event);

@@ -80,7 +80,10 @@ wxSizer* CCardDlg::CreateCardInfo(const CardForm& form) {
         text.control = new wxTextCtrl(box, kField1Id + i, wxString(), wxDefaultPosition, entrySize,
                                       text.secret ? wxTE_PASSWORD : 0);
         text.control->SetName(FromCp1252(text.fieldName));
-        grid->Add(text.control, 0, wxEXPAND);
+        // Wider with the dialog, but no taller than an entry beside a button.
+        auto* entry = new wxBoxSizer(wxHORIZONTAL);
+        entry->Add(text.control, 1, wxALIGN_CENTER_VERTICAL);
+        grid->Add(entry, 0, wxEXPAND);
         if (i == CardRecord::kField2) {
             auto* editUrl =
                 new wxBitmapButton(box, kEditUrlId, ArtBundle(ArtId::EditUrl, wxSize(16, 16)));

@@ -45,7 +45,8 @@ CardForm BareNewCardForm(const std::string& categoryName) {
     form.categoryName = categoryName;
     GetFieldLabels(categoryName, form.labels[0], form.labels[1], form.labels[2], form.labels[3]);
     form.field2 = UrlPrefill(categoryName);
-    form.webAttributesEnabled = IsOneOf(categoryName, {"WWW Sites", "FTP Servers", "Miscellaneous"});
+    form.webAttributesEnabled =
+        IsOneOf(categoryName, {"WWW Sites", "FTP Servers", "Miscellaneous"});
     return form;
 }
 

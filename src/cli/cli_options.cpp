@@ -151,7 +151,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
     }
     if (options.command == Command::Generate) {
         if (!options.files.empty()) {
-            error = "generate takes no file";
+            error = "generate takes no other arguments";
             return std::nullopt;
         }
         return options;

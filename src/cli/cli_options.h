@@ -16,9 +16,9 @@ struct Options {
     bool json = false;
     int dateFormat = 0;
     bool passwordFromStdin = false;
-    std::optional<bool> encrypt;  // convert: --encrypt or --plain
-    unsigned long length = 10;                // generate: --length
-    unsigned long count = 1;                  // generate: --count
+    std::optional<bool> encrypt;             // convert: --encrypt or --plain
+    unsigned long length = 10;               // generate: --length
+    unsigned long count = 1;                 // generate: --count
     std::optional<PasswordClasses> classes;  // generate: the classes named, if any
 };
 

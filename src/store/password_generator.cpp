@@ -7,6 +7,7 @@
 
 #if defined(_WIN32)
 #include <windows.h>
+// bcrypt.h needs the types windows.h declares.
 #include <bcrypt.h>
 #else
 #include <fcntl.h>
@@ -32,8 +33,8 @@ void AddRange(std::string& pool, char first, char last) {
 #if defined(_WIN32)
 
 void SystemRandomBytes(unsigned char* data, std::size_t size) {
-    const NTSTATUS status = BCryptGenRandom(nullptr, data, static_cast<ULONG>(size),
-                                            BCRYPT_USE_SYSTEM_PREFERRED_RNG);
+    const NTSTATUS status =
+        BCryptGenRandom(nullptr, data, static_cast<ULONG>(size), BCRYPT_USE_SYSTEM_PREFERRED_RNG);
     if (!BCRYPT_SUCCESS(status)) {
         throw std::system_error(static_cast<int>(status), std::system_category(),
                                 "BCryptGenRandom");

@@ -178,3 +178,38 @@ TEST_F(AppTest, FieldsGoToTheClipboardAndCardsArePastedOnce) {
     EXPECT_TRUE(document->IsModified());
     EXPECT_FALSE(IsEnabled(cmd::kPasteCard));
 }
+
+TEST_F(AppTest, APageFromTheBrowserBecomesANewCard) {
+    SendCommand(wxID_NEW);
+    CQuilloxNewDoc* document = ActiveDoc();
+    ASSERT_NE(document, nullptr);
+    ChooseCategory("FTP Servers");
+    wxTEST_DIALOG(ActiveView()->NewCardFromWebPage("", "ftp://files.example"),
+                  PressDefault([](const CardForm& form) {
+                      EXPECT_EQ(form.field1, "");
+                      EXPECT_EQ(form.field2, "ftp://files.example");
+                      EXPECT_EQ(form.labels[0], "Name");
+                  }));
+    ASSERT_EQ(document->Cards().Category(2).Count(), 1);
+    EXPECT_EQ(document->Cards().Category(2).At(0)->GetField2(), "ftp://files.example");
+    ChooseCategory("Show All");
+    wxTEST_DIALOG(ActiveView()->NewCardFromWebPage("Title", "http://x"),
+                  ExpectMessage("Please select a category first."));
+}
+
+TEST_F(AppTest, ACopiedCardStaysWithTheWindowThatCopiedIt) {
+    CQuilloxNewDoc* first = OpenDocument(WriteFile("one.qxf", {{0, "source"}}));
+    ASSERT_NE(first, nullptr);
+    ChooseCategory("WWW Sites");
+    ActiveView()->SelectCard(first->Cards().Category(0).At(0));
+    SendCommand(cmd::kCopyCard);
+    CQuilloxNewDoc* second = OpenDocument(WriteFile("two.qxf", {{0, "other"}}));
+    ASSERT_NE(second, nullptr);
+    ASSERT_EQ(ActiveDoc(), second);
+    // The flag is the program's, so Paste Card is offered here too, but this
+    // window has nothing to paste.
+    EXPECT_TRUE(IsEnabled(cmd::kPasteCard));
+    SendCommand(cmd::kPasteCard);
+    EXPECT_EQ(second->Cards().Category(0).Count(), 1);
+    EXPECT_FALSE(second->IsModified());
+}

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -8,6 +9,8 @@
 #include <wx/checkbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/uiaction.h>
+#include <wx/utils.h>
 
 #include "app/gui_test_support.h"
 #include "app/passwords/show_password_button.h"
@@ -43,6 +46,19 @@ std::string Utf8Of(wxWindow& dialog, int id) {
 
 void Type(wxWindow& dialog, int id, const char* utf8) {
     Edit(dialog, id).ChangeValue(wxString::FromUTF8(utf8));
+}
+
+// Handles events until done says so or two seconds pass; keys typed through
+// the simulator arrive from the X server, not at once.
+bool WaitFor(const std::function<bool()>& done) {
+    for (int round = 0; round < 100; ++round) {
+        ProcessPendingEvents();
+        if (done()) {
+            return true;
+        }
+        wxMilliSleep(20);
+    }
+    return false;
 }
 
 void Click(wxWindow& control) {
@@ -162,12 +178,16 @@ TEST(CardDialog, NoteShowsLinesAndComesBackByteForByte) {
 TEST(CardDialog, ResultReadsTheControlsAsWindows1252) {
     CCardDlg dialog(nullptr, NewCardForm("WWW Sites"));
     Type(dialog, CCardDlg::kField1Id, "\xC3\xA9t\xC3\xA9");
-    Type(dialog, CCardDlg::kField4Id, "\xE2\x82\xAC" "5");
+    Type(dialog, CCardDlg::kField4Id,
+         "\xE2\x82\xAC"
+         "5");
     Control<wxCheckBox>(dialog, CCardDlg::kNewBrowserWindowId).SetValue(true);
     const CardForm result = dialog.Result();
     EXPECT_EQ(result.field1, "\xE9t\xE9");
     EXPECT_EQ(result.field2, "http://");
-    EXPECT_EQ(result.field4, "\x80" "5");
+    EXPECT_EQ(result.field4,
+              "\x80"
+              "5");
     EXPECT_TRUE(result.newBrowserWindow);
     EXPECT_FALSE(result.automaticAccess);
     EXPECT_EQ(result.categoryName, "WWW Sites");
@@ -210,6 +230,30 @@ TEST(CardDialog, OkRefusesTextsAFileCannotHold) {
     }
     EXPECT_FALSE(dialog.IsShown());
     EXPECT_EQ(dialog.Result().note.size(), 32766u);
+}
+
+TEST(CardDialog, ReturnBreaksANoteLineButConfirmsAUrl) {
+    CCardDlg dialog(nullptr, NewCardForm("WWW Sites"));
+    dialog.Show();
+    wxTextCtrl& note = Edit(dialog, CCardDlg::kNoteId);
+    note.SetFocus();
+    ASSERT_TRUE(WaitFor([&note] { return note.HasFocus(); }));
+    wxUIActionSimulator keys;
+    keys.Text("ab");
+    keys.Char(WXK_RETURN);
+    keys.Text("c");
+    EXPECT_TRUE(WaitFor([&note] { return note.GetValue() == "ab\nc"; })) << note.GetValue();
+    EXPECT_TRUE(dialog.IsShown());
+    EXPECT_EQ(dialog.Result().note, "ab\r\nc");
+
+    CEditUrlDlg editor(&dialog, "http://example.org");
+    editor.Show();
+    wxTextCtrl& url = Edit(editor, CEditUrlDlg::kUrlId);
+    url.SetFocus();
+    ASSERT_TRUE(WaitFor([&url] { return url.HasFocus(); }));
+    keys.Char(WXK_RETURN);
+    EXPECT_TRUE(WaitFor([&editor] { return !editor.IsShown(); }));
+    EXPECT_EQ(editor.Url(), "http://example.org");
 }
 
 }  // namespace

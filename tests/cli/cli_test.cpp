@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "cli/cli_run.h"
+#include "store/password_generator.h"
 #include "store/test_files.h"
 
 namespace quillox::cli {
@@ -243,6 +244,95 @@ TEST_F(CliTest, UsageErrorsExitWithTwo) {
     }
     EXPECT_EQ(Call({"--help"}).status, 0);
     EXPECT_NE(Call({"--version"}).out.find("quillox-cli "), std::string::npos);
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+bool AllIn(const std::string& text, const std::string& allowed) {
+    return text.find_first_not_of(allowed) == std::string::npos;
+}
+
+TEST_F(CliTest, GeneratePrintsCountPasswordsOfTheLengthAsked) {
+    const std::string alphanumeric = PasswordPool(PasswordClasses{});
+    CliRun run = Call({"generate"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].size(), 10u);
+    EXPECT_TRUE(AllIn(lines[0], alphanumeric)) << lines[0];
+
+    run = Call({"generate", "--count", "5", "--length", "64"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 5u);
+    for (const std::string& line : lines) {
+        EXPECT_EQ(line.size(), 64u);
+        EXPECT_TRUE(AllIn(line, alphanumeric)) << line;
+    }
+    EXPECT_NE(lines[0], lines[1]);
+
+    run = Call({"generate", "--length", "300"});
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.size(), 256u);
+    run = Call({"generate", "--length", "99999999999999999999999"});
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.size(), 256u);
+
+    run = Call({"generate", "--length", "0", "--count", "3"});
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "\n\n\n");
+    run = Call({"generate", "--count", "0"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "");
+}
+
+TEST_F(CliTest, GenerateUsesOnlyTheClassesNamed) {
+    CliRun run = Call({"generate", "--numbers", "--length", "200"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(AllIn(Lines(run.out).at(0), "0123456789")) << run.out;
+
+    const std::string others = PasswordPool(PasswordClasses{false, false, false, true});
+    run = Call({"generate", "--others", "--length", "200"});
+    ASSERT_EQ(run.status, 0);
+    EXPECT_TRUE(AllIn(Lines(run.out).at(0), others)) << run.out;
+
+    run = Call({"generate", "--upper", "--others", "--upper", "--length", "255"});
+    ASSERT_EQ(run.status, 0);
+    const std::string line = Lines(run.out).at(0);
+    EXPECT_TRUE(AllIn(line, "ABCDEFGHIJKLMNOPQRSTUVWXYZ" + others)) << line;
+    EXPECT_NE(line.find_first_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ"), std::string::npos);
+    EXPECT_NE(line.find_first_of(others), std::string::npos);
+
+    run = Call({"generate", "--lower", "--length", "200"});
+    EXPECT_TRUE(AllIn(Lines(run.out).at(0), "abcdefghijklmnopqrstuvwxyz")) << run.out;
+}
+
+TEST_F(CliTest, GenerateUsageErrorsExitWithTwo) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"generate", "--length", "x"},
+          {"generate", "--length", "-5"},
+          {"generate", "--length", "+5"},
+          {"generate", "--length"},
+          {"generate", "--count", "-1"},
+          {"generate", "--count", "2x"},
+          {"generate", "--symbols"},
+          {"generate", "--password-stdin"},
+          {"generate", "12"},
+          {"generate", "--json"},
+          {"show", SampleFile(), "--upper"}}) {
+        const CliRun run = Call(args);
+        EXPECT_EQ(run.status, 2) << ::testing::PrintToString(args);
+        EXPECT_NE(run.err.find("Usage:"), std::string::npos);
+        EXPECT_EQ(run.out, "");
+    }
+    EXPECT_NE(Call({"--help"}).out.find("quillox-cli generate [--length N]"), std::string::npos);
 }
 
 }  // namespace

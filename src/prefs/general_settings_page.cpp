@@ -1,0 +1,104 @@
+#include "prefs/general_settings_page.h"
+
+#include <wx/sizer.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <algorithm>
+
+namespace quillox::prefs {
+
+namespace {
+
+constexpr int kMinMinutes = 0;
+constexpr int kMaxMinutes = 30;
+
+// The spin shows the number the text starts with; any other text counts as 0.
+int SpinPosition(const wxString& minutes) {
+    long value = 0;
+    if (!minutes.ToLong(&value)) {
+        return 0;
+    }
+    return static_cast<int>(std::clamp<long>(value, kMinMinutes, kMaxMinutes));
+}
+
+}  // namespace
+
+CGeneralSettingsPref::CGeneralSettingsPref(wxWindow* parent, PreferenceValues& values)
+    : wxPanel(parent), values_(values) {
+    const int gap = FromDIP(5);
+
+    auto* browser = new wxStaticBoxSizer(wxVERTICAL, this, "Web Browser Preference");
+    wxStaticBox* browserBox = browser->GetStaticBox();
+    netscape_ = new wxRadioButton(browserBox, kNetscapeId, "Netscape Navigator", wxDefaultPosition,
+                                  wxDefaultSize, wxRB_GROUP);
+    explorer_ = new wxRadioButton(browserBox, kExplorerId, "Microsoft Internet Explorer");
+    browser->Add(netscape_, 0, wxALL, gap);
+    browser->Add(explorer_, 0, wxALL, gap);
+
+    auto* global = new wxStaticBoxSizer(wxVERTICAL, this, "Global Settings");
+    wxStaticBox* globalBox = global->GetStaticBox();
+    automaticSave_ = new wxCheckBox(globalBox, kAutomaticSaveId, "Automatic Save Every:");
+    minutes_ = new wxTextCtrl(globalBox, kMinutesId);
+    minutes_->SetName("Automatic save minutes");
+    spin_ = new wxSpinButton(globalBox, kMinutesSpinId, wxDefaultPosition, wxDefaultSize,
+                             wxSP_VERTICAL | wxSP_ARROW_KEYS);
+    spin_->SetName("Automatic save minutes spin");
+    spin_->SetRange(kMinMinutes, kMaxMinutes);
+    auto* period = new wxBoxSizer(wxHORIZONTAL);
+    period->Add(automaticSave_, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, gap);
+    period->Add(minutes_, 0, wxALIGN_CENTER_VERTICAL);
+    period->Add(spin_, 0, wxEXPAND | wxRIGHT, gap);
+    period->Add(new wxStaticText(globalBox, wxID_ANY, "minutes"), 0, wxALIGN_CENTER_VERTICAL);
+    showPassword_ = new wxCheckBox(globalBox, kShowPasswordId, "Show Password As Text");
+    global->Add(period, 0, wxALL, gap);
+    global->Add(showPassword_, 0, wxALL, gap);
+
+    auto* dates = new wxStaticBoxSizer(wxVERTICAL, this, "Select Date Format");
+    dateFormats_ = new wxListBox(dates->GetStaticBox(), kDateFormatsId);
+    dateFormats_->SetName("Date formats");
+    for (const std::string& sample : DateFormatSamples(CurrentMacTime())) {
+        dateFormats_->Append(wxString::FromUTF8(sample));
+    }
+    dates->Add(dateFormats_, 1, wxEXPAND | wxALL, gap);
+
+    auto* layout = new wxBoxSizer(wxVERTICAL);
+    layout->Add(browser, 0, wxEXPAND | wxALL, gap);
+    layout->Add(global, 0, wxEXPAND | wxALL, gap);
+    layout->Add(dates, 1, wxEXPAND | wxALL, gap);
+    SetSizerAndFit(layout);
+
+    (values_.webBrowser == 0 ? netscape_ : explorer_)->SetValue(true);
+    automaticSave_->SetValue(values_.automaticSaveCheck != 0);
+    minutes_->ChangeValue(values_.automaticSaveMinutes);
+    spin_->SetValue(SpinPosition(values_.automaticSaveMinutes));
+    // Decided here only: ticking the box later takes effect when the sheet opens again.
+    minutes_->Enable(automaticSave_->GetValue());
+    spin_->Enable(automaticSave_->GetValue());
+    showPassword_->SetValue(values_.showPasswordAlways != 0);
+    if (values_.dateFormat >= 0 && values_.dateFormat < kDateFormatCount) {
+        dateFormats_->SetSelection(static_cast<int>(values_.dateFormat));
+    }
+
+    spin_->Bind(wxEVT_SPIN, &CGeneralSettingsPref::OnSpin, this);
+    dateFormats_->Bind(wxEVT_LISTBOX, &CGeneralSettingsPref::OnDateFormat, this);
+}
+
+bool CGeneralSettingsPref::TransferDataFromWindow() {
+    values_.webBrowser = netscape_->GetValue() ? 0 : 1;
+    values_.automaticSaveCheck = automaticSave_->GetValue() ? 1 : 0;
+    // Typed minutes are kept as they are; only the spin keeps to its range.
+    values_.automaticSaveMinutes = minutes_->GetValue();
+    values_.showPasswordAlways = showPassword_->GetValue() ? 1 : 0;
+    values_.dateFormat = dateFormats_->GetSelection();
+    return true;
+}
+
+void CGeneralSettingsPref::OnSpin(wxSpinEvent& event) {
+    minutes_->ChangeValue(wxString::Format("%d", event.GetPosition()));
+}
+
+void CGeneralSettingsPref::OnDateFormat(wxCommandEvent& event) {
+    values_.dateFormat = event.GetSelection();
+}
+
+}  // namespace quillox::prefs

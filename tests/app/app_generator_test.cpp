@@ -1,0 +1,52 @@
+// The password generator from the main frame and its "Use".
+#include <wx/button.h>
+
+#include "app/app_fixture.h"
+#include "app/command_ids.h"
+#include "cards/generate_password_dialog.h"
+
+using namespace quillox;
+
+namespace {
+
+// Checks whether "Use" is offered, then answers with button.
+ExpectDialog<CGeneratePasswordDlg> Generator(bool useExpected, int button, std::string* shown) {
+    return ExpectDialog<CGeneratePasswordDlg>([=](CGeneratePasswordDlg* dialog) {
+        EXPECT_EQ(dialog->FindWindow(wxID_OK)->IsEnabled(), useExpected);
+        *shown = dialog->Password();
+        return button;
+    });
+}
+
+}  // namespace
+
+TEST_F(AppTest, GeneratedPasswordsGoIntoTheCurrentCardWhereTheCategoryAllows) {
+    const std::string path = WriteFile("gen.qxf", {{8, "Visa", "1234"}, {0, "site", "old"}});
+    CQuilloxNewDoc* document = OpenDocument(path);
+    ASSERT_NE(document, nullptr);
+    CardRecord* visa = document->Cards().Category(8).At(0);
+    ChooseCategory("Credit Cards");
+    EXPECT_FALSE(IsEnabled(cmd::kGeneratePassword));
+    ActiveView()->SelectCard(visa);
+    EXPECT_TRUE(IsEnabled(cmd::kGeneratePassword));
+    std::string shown;
+    wxTEST_DIALOG(SendCommand(cmd::kGeneratePassword), Generator(false, wxID_CANCEL, &shown));
+    EXPECT_EQ(visa->GetField4(), "1234");
+
+    // Under "Show All" any selected card may take it, a credit card too.
+    ChooseCategory("Show All");
+    ActiveView()->SelectCard(visa);
+    const MacTime before = visa->GetModified();
+    wxTEST_DIALOG(SendCommand(cmd::kGeneratePassword), Generator(true, wxID_OK, &shown));
+    EXPECT_EQ(shown.size(), 10u);
+    EXPECT_EQ(visa->GetField4(), shown);
+    EXPECT_GT(visa->GetModified(), before);
+    EXPECT_TRUE(document->IsModified());
+}
+
+TEST_F(AppTest, TheGeneratorWorksWithoutADocumentButChangesNothing) {
+    EXPECT_TRUE(IsEnabled(cmd::kGeneratePassword));
+    std::string shown;
+    wxTEST_DIALOG(SendCommand(cmd::kGeneratePassword), Generator(false, wxID_OK, &shown));
+    EXPECT_EQ(shown.size(), 10u);
+}
