@@ -15,6 +15,7 @@
 #include "cards/generate_password_dialog.h"
 #include "cards/generator_use.h"
 #include "cards/quillox_view.h"
+#include "prefs/preferences_sheet.h"
 #include "prefs/settings.h"
 
 namespace quillox {
@@ -22,6 +23,7 @@ namespace quillox {
 wxBEGIN_EVENT_TABLE(CMainFrame, wxDocMDIParentFrame)
     EVT_MENU(wxID_OPEN, CMainFrame::OnFileOpen)
     EVT_MENU(cmd::kGeneratePassword, CMainFrame::OnGeneratePassword)
+    EVT_MENU(cmd::kPreferences, CMainFrame::OnPreferences)
     EVT_CHOICE(cmd::kCategoryCombo, CMainFrame::OnCategoryChosen)
     EVT_TIMER(cmd::kAutoSaveTimer, CMainFrame::OnAutoSaveTimer)
     EVT_UPDATE_UI(cmd::kGetWebPageTool, CMainFrame::OnUpdateGetWebPage)
@@ -44,7 +46,6 @@ const int kNotHandledHere[] = {
     cmd::kCopyPasswordTool,
     cmd::kFindTool,
     wxID_FIND,
-    cmd::kPreferences,
     cmd::kNewCard,
     cmd::kAddCardTool,
     cmd::kDeleteCard,
@@ -190,6 +191,16 @@ void CMainFrame::OnGeneratePassword(wxCommandEvent&) {
     card->SetModified(CurrentMacTime());
     if (CQuilloxNewDoc* document = view->Document()) {
         document->Modify(true);
+        document->UpdateAllViewsFor(CurrentCategory());
+    }
+}
+
+// Whether confirmed or not, the print flags are read again and the lists
+// repainted, so that the password and date display take effect at once.
+void CMainFrame::OnPreferences(wxCommandEvent&) {
+    prefs::RunPreferencesSheet(this);
+    ReloadPrintFlags();
+    if (CQuilloxNewDoc* document = ActiveDocument()) {
         document->UpdateAllViewsFor(CurrentCategory());
     }
 }

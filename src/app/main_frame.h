@@ -66,6 +66,7 @@ class CMainFrame : public wxDocMDIParentFrame {
     void OnFileOpen(wxCommandEvent& event);
     void OnCategoryChosen(wxCommandEvent& event);
     void OnGeneratePassword(wxCommandEvent& event);
+    void OnPreferences(wxCommandEvent& event);
     void OnAutoSaveTimer(wxTimerEvent& event);
     void OnUpdateGetWebPage(wxUpdateUIEvent& event);
     void OnUpdateLoadWebPage(wxUpdateUIEvent& event);

@@ -4,6 +4,10 @@
 #include "app/app_fixture.h"
 #include "app/command_ids.h"
 #include "cards/generate_password_dialog.h"
+#include "prefs/general_settings_page.h"
+#include "prefs/preferences_sheet.h"
+#include "prefs/settings.h"
+#include <wx/checkbox.h>
 
 using namespace quillox;
 
@@ -49,4 +53,31 @@ TEST_F(AppTest, TheGeneratorWorksWithoutADocumentButChangesNothing) {
     std::string shown;
     wxTEST_DIALOG(SendCommand(cmd::kGeneratePassword), Generator(false, wxID_OK, &shown));
     EXPECT_EQ(shown.size(), 10u);
+}
+
+TEST_F(AppTest, PreferencesTakeEffectInTheListAtOnce) {
+    const std::string path = WriteFile("prefs.qxf", {{0, "site", "visible"}});
+    ASSERT_NE(OpenDocument(path), nullptr);
+    ChooseCategory("WWW Sites");
+    EXPECT_EQ(Column(2), std::vector<std::string>{"****"});
+    prefs::Write(prefs::kPrintAtm, 0);
+    Frame()->LoadHelperPathCache();
+    EXPECT_FALSE(Frame()->PrintAtmCodes());
+    wxTEST_DIALOG(SendCommand(cmd::kPreferences),
+                  ExpectDialog<prefs::CPrefPropertySheet>([](prefs::CPrefPropertySheet* sheet) {
+                      auto* box = dynamic_cast<wxCheckBox*>(
+                          sheet->FindWindow(prefs::CGeneralSettingsPref::kShowPasswordId));
+                      EXPECT_NE(box, nullptr);
+                      if (box != nullptr) {
+                          box->SetValue(true);
+                      }
+                      return wxID_OK;
+                  }));
+    EXPECT_EQ(prefs::Read(prefs::kShowPasswordAlways), 1);
+    EXPECT_EQ(Column(2), std::vector<std::string>{"visible"});
+    // Cancel stores nothing, yet the print flags are read again.
+    prefs::Write(prefs::kPrintAtm, 1);
+    wxTEST_DIALOG(SendCommand(cmd::kPreferences),
+                  ExpectDialog<prefs::CPrefPropertySheet>([](prefs::CPrefPropertySheet*) { return wxID_CANCEL; }));
+    EXPECT_TRUE(Frame()->PrintAtmCodes());
 }
