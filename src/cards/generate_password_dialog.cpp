@@ -7,6 +7,7 @@
 #include <wx/sizer.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
+#include <wx/valtext.h>
 
 #include "cards/clipboard_text.h"
 #include "store/secure_wipe.h"
@@ -30,9 +31,18 @@ CGeneratePasswordDlg::CGeneratePasswordDlg(wxWindow* parent, bool useEnabled)
     auto* lengthRow = new wxBoxSizer(wxHORIZONTAL);
     lengthRow->Add(new wxStaticText(box, wxID_ANY, "Length"), 0, wxALIGN_CENTER_VERTICAL);
     length_ =
-        new wxSpinCtrl(box, kLengthId, wxEmptyString, wxDefaultPosition, wxDefaultSize,
-                       wxSP_ARROW_KEYS | wxSP_WRAP, kMinLength, kMaxShownLength, kStartLength);
-    lengthRow->Add(length_, 0, wxLEFT, small);
+        new wxTextCtrl(box, kLengthId, wxString::Format("%d", kStartLength), wxDefaultPosition,
+                       FromDIP(wxSize(50, -1)), 0, wxTextValidator(wxFILTER_DIGITS));
+    length_->SetName("Length");
+    lengthSpin_ = new wxSpinButton(box, kLengthSpinId, wxDefaultPosition, wxDefaultSize,
+                                   wxSP_VERTICAL | wxSP_ARROW_KEYS | wxSP_WRAP);
+    lengthSpin_->SetRange(kMinLength, kMaxShownLength);
+    lengthSpin_->SetValue(kStartLength);
+    lengthSpin_->Bind(wxEVT_SPIN, [this](wxSpinEvent& event) {
+        length_->ChangeValue(wxString::Format("%d", event.GetPosition()));
+    });
+    lengthRow->Add(length_, 0, wxLEFT | wxALIGN_CENTER_VERTICAL, small);
+    lengthRow->Add(lengthSpin_, 0, wxALIGN_CENTER_VERTICAL);
     parameters->Add(lengthRow, 0, wxALL, small);
 
     auto* classRow = new wxBoxSizer(wxHORIZONTAL);
@@ -95,10 +105,15 @@ PasswordClasses CGeneratePasswordDlg::Classes() const {
 }
 
 void CGeneratePasswordDlg::Generate() {
+    unsigned long length = 0;
+    if (length_->GetValue().ToULong(&length)) {
+        lastLength_ = length;
+    } else {
+        wxMessageBox("Please enter an integer.", "Quillox", wxOK | wxICON_EXCLAMATION, this);
+    }
     SecureWipe(current_);
     try {
-        const int length = length_->GetValue();
-        current_ = GeneratePassword(Classes(), length > 0 ? static_cast<unsigned long>(length) : 0);
+        current_ = GeneratePassword(Classes(), lastLength_);
     } catch (const std::exception& failure) {
         wxMessageBox(wxString::FromUTF8(failure.what()), "Quillox", wxOK | wxICON_EXCLAMATION,
                      this);

@@ -4,7 +4,7 @@
 
 #include <wx/checkbox.h>
 #include <wx/dialog.h>
-#include <wx/spinctrl.h>
+#include <wx/spinbutt.h>
 #include <wx/textctrl.h>
 
 #include "store/password_generator.h"
@@ -21,6 +21,7 @@ class CGeneratePasswordDlg : public wxDialog {
         kNumbersId = 1079,
         kOthersId = 1080,
         kLengthId = 1081,
+        kLengthSpinId = 1083,
         kToClipboardId = 1082,
         kPasswordId = 1084,
         // wxWidgets refuses window ids from 32767 up, so "New" cannot keep
@@ -41,7 +42,11 @@ class CGeneratePasswordDlg : public wxDialog {
     void Generate();
     void OnToClipboard(wxCommandEvent& event);
 
-    wxSpinCtrl* length_ = nullptr;
+    // The length is typed or set with the arrows; a typed length may go past
+    // what the arrows reach.
+    wxTextCtrl* length_ = nullptr;
+    wxSpinButton* lengthSpin_ = nullptr;
+    unsigned long lastLength_ = 10;
     wxCheckBox* upper_ = nullptr;
     wxCheckBox* lower_ = nullptr;
     wxCheckBox* numbers_ = nullptr;

@@ -1,13 +1,13 @@
 // The password generator from the main frame and its "Use".
 #include <wx/button.h>
 
+#include <wx/checkbox.h>
 #include "app/app_fixture.h"
 #include "app/command_ids.h"
 #include "cards/generate_password_dialog.h"
 #include "prefs/general_settings_page.h"
 #include "prefs/preferences_sheet.h"
 #include "prefs/settings.h"
-#include <wx/checkbox.h>
 
 using namespace quillox;
 
@@ -78,6 +78,7 @@ TEST_F(AppTest, PreferencesTakeEffectInTheListAtOnce) {
     // Cancel stores nothing, yet the print flags are read again.
     prefs::Write(prefs::kPrintAtm, 1);
     wxTEST_DIALOG(SendCommand(cmd::kPreferences),
-                  ExpectDialog<prefs::CPrefPropertySheet>([](prefs::CPrefPropertySheet*) { return wxID_CANCEL; }));
+                  ExpectDialog<prefs::CPrefPropertySheet>(
+                      [](prefs::CPrefPropertySheet*) { return wxID_CANCEL; }));
     EXPECT_TRUE(Frame()->PrintAtmCodes());
 }

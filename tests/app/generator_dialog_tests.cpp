@@ -7,7 +7,6 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/clipbrd.h>
-#include <wx/spinctrl.h>
 #include <wx/textctrl.h>
 
 #include "app/gui_test_support.h"
@@ -64,7 +63,7 @@ std::string Shown(wxWindow& dialog) {
 TEST(GeneratePasswordDialog, OpensWithTenCharactersOfLettersAndDigits) {
     Dlg dialog(nullptr, true);
     EXPECT_EQ(dialog.GetTitle(), "Generate Password");
-    EXPECT_EQ(Control<wxSpinCtrl>(dialog, Dlg::kLengthId).GetValue(), 10);
+    EXPECT_EQ(Control<wxTextCtrl>(dialog, Dlg::kLengthId).GetValue(), "10");
     EXPECT_TRUE(Control<wxCheckBox>(dialog, Dlg::kUppercaseId).GetValue());
     EXPECT_TRUE(Control<wxCheckBox>(dialog, Dlg::kLowercaseId).GetValue());
     EXPECT_TRUE(Control<wxCheckBox>(dialog, Dlg::kNumbersId).GetValue());
@@ -81,9 +80,21 @@ TEST(GeneratePasswordDialog, OpensWithTenCharactersOfLettersAndDigits) {
     EXPECT_NE(dialog.Password(), password);
     EXPECT_EQ(Shown(dialog), dialog.Password());
 
-    Control<wxSpinCtrl>(dialog, Dlg::kLengthId).SetValue(64);
+    Control<wxTextCtrl>(dialog, Dlg::kLengthId).ChangeValue("64");
     Click(dialog, Dlg::kNewId);
     EXPECT_EQ(dialog.Password().size(), 64u);
+
+    // Typed lengths go past what the arrows reach, up to 255; 0 gives nothing.
+    Control<wxTextCtrl>(dialog, Dlg::kLengthId).ChangeValue("300");
+    Click(dialog, Dlg::kNewId);
+    EXPECT_EQ(dialog.Password().size(), 255u);
+    Control<wxTextCtrl>(dialog, Dlg::kLengthId).ChangeValue("0");
+    Click(dialog, Dlg::kNewId);
+    EXPECT_EQ(dialog.Password(), "");
+    // Anything else is refused and the last length kept.
+    Control<wxTextCtrl>(dialog, Dlg::kLengthId).ChangeValue("");
+    wxTEST_DIALOG(Click(dialog, Dlg::kNewId), ExpectMessage("Please enter an integer."));
+    EXPECT_EQ(dialog.Password(), "");
 }
 
 TEST(GeneratePasswordDialog, EachClassClickMakesANewPasswordFromTheTickedClasses) {
