@@ -1,9 +1,11 @@
 #include "app/child_frame.h"
 
+#include <wx/accel.h>
 #include <wx/dcclient.h>
 #include <wx/filehistory.h>
 #include <wx/menu.h>
 
+#include "app/command_ids.h"
 #include "app/main_frame.h"
 #include "app/quillox_doc.h"
 
@@ -19,6 +21,10 @@ CChildFrame::CChildFrame(wxDocument* document, wxView* view, wxMDIParentFrame* p
     : wxDocMDIChildFrame(document, view, parent, wxID_ANY, document->GetUserReadableName(),
                          wxDefaultPosition, wxDefaultSize, wxDEFAULT_FRAME_STYLE | wxMAXIMIZE) {
     SetMenuBar(CMainFrame::CreateDocumentMenuBar(document->GetDocumentManager()));
+    // The main frame's own File menu keeps Ctrl+N for File New while it is
+    // hidden behind this window's menus; the key must reach New Card here.
+    wxAcceleratorEntry newCard(wxACCEL_CTRL, 'N', cmd::kNewCard);
+    SetAcceleratorTable(wxAcceleratorTable(1, &newCard));
     Maximize();
 }
 

@@ -8,6 +8,7 @@
 #include "app/main_frame.h"
 #include "app/message_box.h"
 #include "app/passwords/decryption_password_dialog.h"
+#include "cards/find_card_dialog.h"
 #include "prefs/settings.h"
 #include "store/encryption_choice.h"
 #include "store/file_messages.h"
@@ -161,6 +162,10 @@ bool CQuilloxNewDoc::OnCloseDocument() {
         if (!shown.empty()) {
             prefs::Write(prefs::kLastSelectedCatg, wxString(shown));
         }
+    }
+    // The Find dialog searches this document only, so it goes with it.
+    if (findDialog_) {
+        findDialog_->Destroy();
     }
     return wxDocument::OnCloseDocument();
 }

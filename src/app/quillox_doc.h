@@ -1,6 +1,7 @@
 #pragma once
 
 #include <wx/docview.h>
+#include <wx/weakref.h>
 #include <memory>
 #include <string>
 
@@ -8,6 +9,8 @@
 #include "store/card_file.h"
 
 namespace quillox {
+
+class CFindCardDlg;
 
 // The hint of an update: the display name of the category the views show.
 class CategoryHint : public wxObject {
@@ -72,8 +75,12 @@ class CQuilloxNewDoc : public wxDocument {
     void OnFileSaveAs(wxCommandEvent& event);
     void OnEncryptOnSave(wxCommandEvent& event);
     void OnUpdateNeedsCards(wxUpdateUIEvent& event);
+    void OnFind(wxCommandEvent& event);
+    void OnUpdateFindTool(wxUpdateUIEvent& event);
 
     std::unique_ptr<CardCollection> cards_ = std::make_unique<CardCollection>();
+    // This document's Find dialog; the reference clears when the dialog goes.
+    wxWeakRef<CFindCardDlg> findDialog_;
 
     wxDECLARE_DYNAMIC_CLASS(CQuilloxNewDoc);
     wxDECLARE_EVENT_TABLE();

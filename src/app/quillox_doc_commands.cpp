@@ -1,11 +1,15 @@
-// The document's commands: Open into this document, Save, Save As and the
-// File Encryption dialog, and when they are available.
+// The document's commands: Open into this document, Save, Save As, the File
+// Encryption dialog and Find, and when they are available.
+#include <wx/app.h>
+
 #include "app/command_ids.h"
 #include "app/file_dialogs.h"
 #include "app/main_frame.h"
 #include "app/message_box.h"
 #include "app/passwords/file_encryption_dialog.h"
 #include "app/quillox_doc.h"
+#include "cards/find_card_dialog.h"
+#include "prefs/settings.h"
 #include "store/encryption_choice.h"
 
 namespace quillox {
@@ -20,6 +24,10 @@ wxBEGIN_EVENT_TABLE(CQuilloxNewDoc, wxDocument)
     EVT_UPDATE_UI(wxID_SAVEAS, CQuilloxNewDoc::OnUpdateNeedsCards)
     EVT_UPDATE_UI(cmd::kEncryptOnSave, CQuilloxNewDoc::OnUpdateNeedsCards)
     EVT_UPDATE_UI(cmd::kSetPassword, CQuilloxNewDoc::OnUpdateNeedsCards)
+    EVT_MENU(wxID_FIND, CQuilloxNewDoc::OnFind)
+    EVT_MENU(cmd::kFindTool, CQuilloxNewDoc::OnFind)
+    EVT_UPDATE_UI(wxID_FIND, CQuilloxNewDoc::OnUpdateNeedsCards)
+    EVT_UPDATE_UI(cmd::kFindTool, CQuilloxNewDoc::OnUpdateFindTool)
 wxEND_EVENT_TABLE()
 
 // Open while this document is active reads the file into it: the cards are
@@ -69,7 +77,26 @@ void CQuilloxNewDoc::OnEncryptOnSave(wxCommandEvent&) {
     RefreshLockStatus();
 }
 
-// Saving and the encryption commands need at least one card, deleted ones included.
+// One Find dialog per document: while it is open, Find leaves it where it is.
+// A dialog that was cancelled but awaits deletion no longer counts.
+void CQuilloxNewDoc::OnFind(wxCommandEvent&) {
+    if (findDialog_ && !wxTheApp->IsScheduledForDestruction(findDialog_.get())) {
+        return;
+    }
+    CMainFrame* frame = GetMainFrame();
+    auto* dialog = new CFindCardDlg(frame, *this, prefs::Read(prefs::kFindCasePref) == 1);
+    findDialog_ = dialog;
+    dialog->Show();
+    dialog->CentreOnParent();
+}
+
+// The toolbar's Find needs a document only, not a card.
+void CQuilloxNewDoc::OnUpdateFindTool(wxUpdateUIEvent& event) {
+    event.Enable(true);
+}
+
+// Saving, the encryption commands and the menu's Find need at least one card,
+// deleted ones included.
 void CQuilloxNewDoc::OnUpdateNeedsCards(wxUpdateUIEvent& event) {
     event.Enable(HasCards());
 }
