@@ -8,3 +8,13 @@ target_include_directories(quillox_wx SYSTEM INTERFACE ${wxWidgets_INCLUDE_DIRS}
 target_compile_definitions(quillox_wx INTERFACE ${wxWidgets_DEFINITIONS})
 target_compile_options(quillox_wx INTERFACE ${wxWidgets_CXX_FLAGS})
 target_link_libraries(quillox_wx INTERFACE ${wxWidgets_LIBRARIES})
+
+# The GTK port: a few things (the card list's own search) are only reachable
+# through GTK itself.
+if(UNIX AND NOT APPLE)
+    find_package(PkgConfig REQUIRED)
+    pkg_check_modules(GTK3 REQUIRED IMPORTED_TARGET gtk+-3.0)
+    target_link_libraries(quillox_wx INTERFACE PkgConfig::GTK3)
+    get_target_property(gtk_includes PkgConfig::GTK3 INTERFACE_INCLUDE_DIRECTORIES)
+    target_include_directories(quillox_wx SYSTEM INTERFACE ${gtk_includes})
+endif()

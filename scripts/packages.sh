@@ -7,7 +7,7 @@ QUILLOX_PACKAGES=(
     libgtest-dev googletest
     libbenchmark-dev libssl-dev
     nlohmann-json3-dev
-    libwxgtk3.2-dev
+    libwxgtk3.2-dev libgtk-3-dev
     xvfb xauth
 )
 

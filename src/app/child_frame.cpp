@@ -4,6 +4,7 @@
 #include <wx/dcclient.h>
 #include <wx/filehistory.h>
 #include <wx/menu.h>
+#include <iterator>
 
 #include "app/command_ids.h"
 #include "app/main_frame.h"
@@ -21,10 +22,26 @@ CChildFrame::CChildFrame(wxDocument* document, wxView* view, wxMDIParentFrame* p
     : wxDocMDIChildFrame(document, view, parent, wxID_ANY, document->GetUserReadableName(),
                          wxDefaultPosition, wxDefaultSize, wxDEFAULT_FRAME_STYLE | wxMAXIMIZE) {
     SetMenuBar(CMainFrame::CreateDocumentMenuBar(document->GetDocumentManager()));
-    // The main frame's own File menu keeps Ctrl+N for File New while it is
-    // hidden behind this window's menus; the key must reach New Card here.
-    wxAcceleratorEntry newCard(wxACCEL_CTRL, 'N', cmd::kNewCard);
-    SetAcceleratorTable(wxAcceleratorTable(1, &newCard));
+    // The document window answers its keys itself: the main frame's hidden
+    // File menu would keep Ctrl+N for File New, and the card list's own
+    // key handling (Ctrl+F starts its search) would take others first.
+    wxAcceleratorEntry keys[] = {
+        {wxACCEL_CTRL, 'N', cmd::kNewCard},
+        {wxACCEL_CTRL, 'E', cmd::kEditCard},
+        {wxACCEL_CTRL, 'D', cmd::kDeleteCard},
+        {wxACCEL_ALT, 'C', cmd::kCopyPasswordMenu},
+        {wxACCEL_CTRL, 'F', wxID_FIND},
+        {wxACCEL_ALT, 'G', cmd::kGeneratePassword},
+        {wxACCEL_ALT, 'P', cmd::kPreferences},
+        {wxACCEL_CTRL, 'S', wxID_SAVE},
+        {wxACCEL_ALT, 'S', cmd::kEncryptOnSave},
+        {wxACCEL_CTRL, 'O', wxID_OPEN},
+        {wxACCEL_ALT, 'N', wxID_NEW},
+        {wxACCEL_CTRL, 'W', cmd::kLoadWebPageMenu},
+        {wxACCEL_ALT, 'W', cmd::kGetWebPageMenu},
+        {wxACCEL_CTRL, 'P', wxID_PRINT},
+    };
+    SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(std::size(keys)), keys));
     Maximize();
 }
 

@@ -2,6 +2,10 @@
 
 #include <array>
 
+#if defined(__WXGTK__)
+#include <gtk/gtk.h>
+#endif
+
 #include "app/child_frame.h"
 #include "app/main_frame.h"
 #include "app/quillox_doc.h"
@@ -32,6 +36,10 @@ bool CQuilloxNewView::OnCreate(wxDocument* document, long flags) {
     list_ = new wxDataViewCtrl(child, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                wxDV_SINGLE | wxDV_HORIZ_RULES);
     list_->SetName("Cards");
+#if defined(__WXGTK__)
+    // GTK's list starts its own search on Ctrl+F and on typing; Find is ours.
+    gtk_tree_view_set_enable_search(GTK_TREE_VIEW(list_->GtkGetTreeView()), FALSE);
+#endif
     model_ = new CardListDataModel(rows_);
     list_->AssociateModel(model_);
     model_->DecRef();
