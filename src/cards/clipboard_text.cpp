@@ -7,14 +7,16 @@
 
 namespace quillox {
 
-void PutTextOnClipboard(std::string_view text) {
-    std::string utf8 = Cp1252ToUtf8(text);
-    if (wxTheClipboard->Open()) {
-        wxTheClipboard->SetData(new wxTextDataObject(wxString::FromUTF8(utf8)));
-        wxTheClipboard->Close();
+ClipboardResult PutTextOnClipboard(std::string_view text) {
+    if (!wxTheClipboard->Open()) {
+        return ClipboardResult::NotOpened;
     }
+    std::string utf8 = Cp1252ToUtf8(text);
+    const bool set = wxTheClipboard->SetData(new wxTextDataObject(wxString::FromUTF8(utf8)));
+    wxTheClipboard->Close();
     // Often a password: leave no copy of our own behind.
     SecureWipe(utf8);
+    return set ? ClipboardResult::Placed : ClipboardResult::NotSet;
 }
 
 }  // namespace quillox

@@ -4,8 +4,10 @@
 
 namespace quillox {
 
-// Puts a card text (Windows-1252 bytes) on the clipboard as plain text.
-// Failures are silent: the clipboard then keeps what it had.
-void PutTextOnClipboard(std::string_view text);
+enum class ClipboardResult { Placed, NotOpened, NotSet };
+
+// Puts a card text (Windows-1252 bytes) on the clipboard as plain text and
+// says how it went; the card commands ignore failures, the generator reports them.
+ClipboardResult PutTextOnClipboard(std::string_view text);
 
 }  // namespace quillox

@@ -124,7 +124,12 @@ void CGeneratePasswordDlg::Generate() {
 }
 
 void CGeneratePasswordDlg::OnToClipboard(wxCommandEvent&) {
-    PutTextOnClipboard(current_);
+    const ClipboardResult result = PutTextOnClipboard(current_);
+    if (result != ClipboardResult::Placed) {
+        wxMessageBox(result == ClipboardResult::NotOpened ? "Cannot open the Clipboard."
+                                                          : "Unable to set Clipboard data.",
+                     "Quillox", wxOK | wxICON_EXCLAMATION, this);
+    }
 }
 
 }  // namespace quillox
