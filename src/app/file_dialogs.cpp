@@ -1,7 +1,9 @@
 #include "app/file_dialogs.h"
 
 #include <wx/filedlg.h>
+
 #include <wx/filename.h>
+#include "prefs/chosen_path_dialog.h"
 
 namespace quillox {
 
@@ -9,26 +11,8 @@ namespace {
 
 const char* const kFilter = "Encrypted Data (*.qxe)|*.qxe|Non Encrypted Data (*.qxf)|*.qxf";
 
-// GTK reports a path set on a file chooser only once it has been shown; a
-// path set by the program (or a test answering the dialog) is kept here.
-class DataFileDialog : public wxFileDialog {
-  public:
-    using wxFileDialog::wxFileDialog;
-    void SetPath(const wxString& path) override {
-        setPath_ = path;
-        wxFileDialog::SetPath(path);
-    }
-    wxString ChosenPath() const {
-        const wxString path = GetPath();
-        return path.empty() ? setPath_ : path;
-    }
-
-  private:
-    wxString setPath_;
-};
-
 wxString Ask(wxWindow* parent, const wxString& title, const wxString& initialName, long style) {
-    DataFileDialog dialog(parent, title, wxEmptyString, initialName, kFilter, style);
+    ChosenPathDialog dialog(parent, title, wxEmptyString, initialName, kFilter, style);
     if (dialog.ShowModal() != wxID_OK) {
         return wxString();
     }

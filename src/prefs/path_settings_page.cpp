@@ -2,9 +2,11 @@
 
 #include <wx/button.h>
 #include <wx/filedlg.h>
+
 #include <wx/sizer.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
+#include "prefs/chosen_path_dialog.h"
 
 namespace quillox::prefs {
 
@@ -26,24 +28,6 @@ const std::array<Program, 6> kPrograms = {{
 }};
 
 const char* const kFindPathFilter = "Executable Files (*.exe)|*.exe|All Files|*.*";
-
-// GTK reports a path set on a file chooser only once it has been shown; a
-// path set by the program (or a test answering the dialog) is kept here.
-class ProgramFileDialog : public wxFileDialog {
-  public:
-    using wxFileDialog::wxFileDialog;
-    void SetPath(const wxString& path) override {
-        setPath_ = path;
-        wxFileDialog::SetPath(path);
-    }
-    wxString ChosenPath() const {
-        const wxString path = GetPath();
-        return path.empty() ? setPath_ : path;
-    }
-
-  private:
-    wxString setPath_;
-};
 
 }  // namespace
 
@@ -96,8 +80,8 @@ std::array<wxString*, CPathSettingsRef::kProgramCount> CPathSettingsRef::Fields(
 }
 
 void CPathSettingsRef::OnFindPath(wxCommandEvent&) {
-    ProgramFileDialog dialog(this, "Find Internet Applications Paths", wxEmptyString, wxEmptyString,
-                             kFindPathFilter, wxFD_OPEN);
+    ChosenPathDialog dialog(this, "Find Internet Applications Paths", wxEmptyString, wxEmptyString,
+                            kFindPathFilter, wxFD_OPEN);
 #ifndef __WXMSW__
     // Programs here have no ".exe".
     dialog.SetFilterIndex(1);

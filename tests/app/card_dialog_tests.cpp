@@ -27,15 +27,6 @@ namespace {
 
 const char* const kCheckMarkUtf8 = "\xE2\x9C\x93";
 
-template <class T>
-T& Control(wxWindow& dialog, int id) {
-    T* control = dynamic_cast<T*>(dialog.FindWindow(id));
-    if (control == nullptr) {
-        throw std::runtime_error("no control " + std::to_string(id));
-    }
-    return *control;
-}
-
 wxTextCtrl& Edit(wxWindow& dialog, int id) {
     return Control<wxTextCtrl>(dialog, id);
 }

@@ -35,15 +35,6 @@ SecretString Secret(const char* bytes) {
     return SecretString(std::string(bytes));
 }
 
-template <class T>
-T& Control(wxWindow& dialog, int id) {
-    T* control = dynamic_cast<T*>(dialog.FindWindow(id));
-    if (control == nullptr) {
-        throw std::runtime_error("no control " + std::to_string(id));
-    }
-    return *control;
-}
-
 void Click(wxWindow& control) {
     wxCommandEvent event(wxEVT_BUTTON, control.GetId());
     event.SetEventObject(&control);

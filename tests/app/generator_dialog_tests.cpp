@@ -27,15 +27,6 @@ namespace {
 
 using Dlg = CGeneratePasswordDlg;
 
-template <class T>
-T& Control(wxWindow& dialog, int id) {
-    T* control = dynamic_cast<T*>(dialog.FindWindow(id));
-    if (control == nullptr) {
-        throw std::runtime_error("no control " + std::to_string(id));
-    }
-    return *control;
-}
-
 void Click(wxWindow& dialog, int id) {
     wxWindow& button = Control<wxButton>(dialog, id);
     wxCommandEvent event(wxEVT_BUTTON, id);

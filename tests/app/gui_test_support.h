@@ -7,6 +7,9 @@
 #include <wx/msgdlg.h>
 #include <wx/string.h>
 #include <functional>
+#include <stdexcept>
+#include <string>
+#include <wx/window.h>
 
 #include <wx/modalhook.h>
 
@@ -50,3 +53,13 @@ void ProcessPendingEvents();
 class wxApp;
 // Defined by each test program: the application object its tests run under.
 wxApp* CreateTestApp();
+
+// The control with this id in a dialog, of the expected type.
+template <class T>
+T& Control(wxWindow& dialog, int id) {
+    T* control = dynamic_cast<T*>(dialog.FindWindow(id));
+    if (control == nullptr) {
+        throw std::runtime_error("no control " + std::to_string(id));
+    }
+    return *control;
+}
