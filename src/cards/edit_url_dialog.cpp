@@ -15,12 +15,7 @@ CEditUrlDlg::CEditUrlDlg(wxWindow* parent, const wxString& url)
                           wxTE_MULTILINE | wxVSCROLL | wxTE_PROCESS_ENTER);
     url_->SetName("URL");
 
-    auto* ok = new wxButton(this, wxID_OK, "OK");
-    ok->SetDefault();
-    auto* buttons = new wxStdDialogButtonSizer();
-    buttons->AddButton(ok);
-    buttons->AddButton(new wxButton(this, wxID_CANCEL, "Cancel"));
-    buttons->Realize();
+    wxSizer* buttons = CreateStdDialogButtonSizer(wxOK | wxCANCEL);
 
     auto* layout = new wxBoxSizer(wxVERTICAL);
     layout->Add(url_, 1, wxEXPAND | wxALL, gap);

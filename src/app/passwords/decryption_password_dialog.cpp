@@ -22,12 +22,7 @@ DecryptionPasswordDialog::DecryptionPasswordDialog(wxWindow* parent, const wxStr
     entryRow->Add(password_, 1, wxALIGN_CENTER_VERTICAL);
     entryRow->Add(show, 0, wxLEFT | wxALIGN_CENTER_VERTICAL, FromDIP(5));
 
-    auto* ok = new wxButton(this, wxID_OK, "OK");
-    ok->SetDefault();
-    auto* buttons = new wxStdDialogButtonSizer();
-    buttons->AddButton(ok);
-    buttons->AddButton(new wxButton(this, wxID_CANCEL, "Cancel"));
-    buttons->Realize();
+    wxSizer* buttons = CreateStdDialogButtonSizer(wxOK | wxCANCEL);
 
     auto* layout = new wxBoxSizer(wxVERTICAL);
     layout->Add(prompt, 0, wxLEFT | wxRIGHT | wxTOP, gap);
