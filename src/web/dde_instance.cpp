@@ -13,8 +13,10 @@ DdeInstance::DdeInstance(DdeTransport& transport, std::string viewerFolder)
     : transport_(transport), viewerFolder_(std::move(viewerFolder)) {}
 
 DdeInstance::~DdeInstance() {
-    for (const CDDEConversation& open : conversations_) {
-        transport_.Disconnect(open.conversation);
+    std::vector<CDDEConversation> open;
+    open.swap(conversations_);
+    for (const CDDEConversation& conversation : open) {
+        transport_.Disconnect(conversation.conversation);
     }
     for (const auto& object : objects_) {
         if (object->serving_) {

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -121,24 +120,22 @@ TEST(BrowserDetection, DefaultBrowserFirstThenTheUsualOnesOnPath) {
     }
 }
 
-TEST(BrowserDetection, ExecutableMeansARegularFileWithExecutePermission) {
+TEST(BrowserDetection, OnDiskOnlyRegularFilesTheUserMayRunCount) {
     const fs::path folder =
         fs::temp_directory_path() / ("quillox-exec-" + std::to_string(std::random_device()()));
-    fs::create_directories(folder / "dir");
-    std::ofstream(folder / "tool") << "#!/bin/sh\n";
-    std::ofstream(folder / "text") << "text";
-    chmod((folder / "tool").c_str(), 0755);
-    chmod((folder / "text").c_str(), 0644);
-    EXPECT_TRUE(IsExecutableFile((folder / "tool").string()));
-    EXPECT_FALSE(IsExecutableFile((folder / "text").string()));
-    EXPECT_FALSE(IsExecutableFile((folder / "dir").string()));
-    EXPECT_FALSE(IsExecutableFile((folder / "missing").string()));
+    fs::create_directories(folder / "firefox");
+    std::ofstream(folder / "chromium") << "#!/bin/sh\n";
+    std::ofstream(folder / "vivaldi") << "#!/bin/sh\n";
+    fs::permissions(folder / "chromium", fs::perms::owner_read | fs::perms::owner_write);
+    fs::permissions(folder / "vivaldi", fs::perms::owner_all);
+    const DetectedBrowsers found = DetectBrowsers({}, folder.string(), IsExecutableFile);
+    EXPECT_EQ(found.explorerPath, (folder / "vivaldi").string());
+    EXPECT_EQ(found.netscapePath, "");
     fs::remove_all(folder);
 }
 
 TEST(LaunchArguments, AnAddressIsOneArgumentAndNeverAnOption) {
     EXPECT_EQ(RouteOfChoice(0), BrowserRoute::kChosenProgram);
-    EXPECT_EQ(RouteOfChoice(1), BrowserRoute::kDefaultBrowser);
     EXPECT_EQ(RouteOfChoice(7), BrowserRoute::kDefaultBrowser);
 
     EXPECT_EQ(ProgramArguments("/usr/bin/xdg-open", "http://a/b c;rm -rf ~"),

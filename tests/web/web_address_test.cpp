@@ -36,7 +36,6 @@ TEST(WebAddress, CredentialsGoIntoTheAuthorityPercentEncoded) {
         {"http://host?x=1", "joe", "pw", "http://joe:pw@host?x=1"},
         // Addresses that take no credentials come back unchanged.
         {"www.example.com", "joe", "pw", "www.example.com"},
-        {"hotmail.com", "joe", "pw", "hotmail.com"},
         {"mailto:joe@example.com", "joe", "pw", "mailto:joe@example.com"},
         {"file:///etc/passwd", "joe", "pw", "file:///etc/passwd"},
     };
