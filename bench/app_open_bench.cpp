@@ -11,8 +11,8 @@
 
 #include "app/main_frame.h"
 #include "app/quillox_app.h"
-#include "app/quillox_doc.h"
 #include "cards/quillox_view.h"
+#include "document/quillox_doc.h"
 #include "ratio_reporter.h"
 #include "store/card_file.h"
 

@@ -2,9 +2,9 @@
 
 #include <wx/sizer.h>
 
-#include "app/art/art.h"
-#include "app/command_ids.h"
 #include "store/category_table.h"
+#include "ui/art/art.h"
+#include "ui/command_ids.h"
 
 namespace quillox {
 

@@ -6,9 +6,9 @@
 #include <wx/menu.h>
 #include <iterator>
 
-#include "app/command_ids.h"
 #include "app/main_frame.h"
-#include "app/quillox_doc.h"
+#include "document/quillox_doc.h"
+#include "ui/command_ids.h"
 
 namespace quillox {
 

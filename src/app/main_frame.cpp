@@ -7,16 +7,17 @@
 #include <wx/toolbar.h>
 #include <wx/utils.h>
 
-#include "app/art/art.h"
 #include "app/category_bar.h"
-#include "app/command_ids.h"
-#include "app/file_dialogs.h"
-#include "app/quillox_doc.h"
+#include "app/child_frame.h"
 #include "cards/generate_password_dialog.h"
 #include "cards/generator_use.h"
 #include "cards/quillox_view.h"
+#include "document/quillox_doc.h"
 #include "prefs/preferences_sheet.h"
 #include "prefs/settings.h"
+#include "ui/art/art.h"
+#include "ui/command_ids.h"
+#include "ui/file_dialogs.h"
 
 namespace quillox {
 
@@ -109,6 +110,18 @@ void CMainFrame::SelectCategory(const std::string& name) {
     categoryBar_->Selector()->SetStringSelection(wxString(name));
 }
 
+void CMainFrame::SelectCategoryByPrefix(const std::string& prefix) {
+    categoryBar_->SelectByPrefix(prefix);
+}
+
+void CMainFrame::ShowLockStatus(bool locked) {
+    categoryBar_->SetLocked(locked);
+}
+
+wxWindow* CMainFrame::CreateDocumentWindow(wxDocument& document, wxView& view) {
+    return new CChildFrame(&document, &view, this);
+}
+
 void CMainFrame::ShowItemCount(long count) {
     if (wxStatusBar* status = GetStatusBar()) {
         status->SetStatusText(wxString::Format("Items: %ld", count), cmd::kItemCountPane);
@@ -182,16 +195,13 @@ void CMainFrame::OnFileOpen(wxCommandEvent&) {
 // card list the dialog still makes passwords for the clipboard.
 void CMainFrame::OnGeneratePassword(wxCommandEvent&) {
     CQuilloxNewView* view = ActiveView();
-    CardRecord* card = view != nullptr ? view->CurrentCard() : nullptr;
+    const CardRecord* card = view != nullptr ? view->CurrentCard() : nullptr;
     CGeneratePasswordDlg dialog(this, GeneratorUseAllowed(card != nullptr, CurrentCategory()));
     if (dialog.ShowModal() != wxID_OK || card == nullptr) {
         return;
     }
-    card->SetField4(dialog.Password());
-    card->SetModified(CurrentMacTime());
     if (CQuilloxNewDoc* document = view->Document()) {
-        document->Modify(true);
-        document->UpdateAllViewsFor(CurrentCategory());
+        document->SetGeneratedPassword(*card, dialog.Password());
     }
 }
 

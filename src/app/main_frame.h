@@ -4,6 +4,8 @@
 #include <wx/timer.h>
 #include <string>
 
+#include "document/document_host.h"
+
 namespace quillox {
 
 class CategoryBar;
@@ -11,24 +13,31 @@ class CQuilloxNewDoc;
 class CQuilloxNewView;
 
 // The MDI main window: toolbar, status bar and the category bar shared by
-// all document windows; routes the commands that belong to no document.
-class CMainFrame : public wxDocMDIParentFrame {
+// all document windows; routes the commands that belong to no document. It is
+// the host of every document it shows.
+class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
   public:
     CMainFrame(wxDocManager* manager, const wxString& title);
 
     CategoryBar* GetCategoryBar() const { return categoryBar_; }
-    // The text the category bar shows (empty when none).
-    std::string CurrentCategory() const;
 
-    // Shows name in the category bar (without telling the views).
-    void SelectCategory(const std::string& name);
+    // The document host.
+    wxWindow* DialogParent() override { return this; }
+    std::string CurrentCategory() const override;
+    void SelectCategory(const std::string& name) override;
+    void SelectCategoryByPrefix(const std::string& prefix) override;
+    void ShowLockStatus(bool locked) override;
     // Status pane of the item count: "Items: " and the count.
-    void ShowItemCount(long count);
-    // Large icon of the active document window by its encrypted flag.
-    void SetDocumentIcon(bool encrypted);
+    void ShowItemCount(long count) override;
     // Restarts the auto-save period from "Automatic Save" (minutes); 0 or a
     // non-number leaves the timer off.
-    void ArmAutoSaveTimer();
+    void ArmAutoSaveTimer() override;
+    int GetCardCopiedFlag() const override { return cardCopiedFlag_; }
+    void SetCardCopiedFlag(int flag) override { cardCopiedFlag_ = flag; }
+    wxWindow* CreateDocumentWindow(wxDocument& document, wxView& view) override;
+
+    // Large icon of the active document window by its encrypted flag.
+    void SetDocumentIcon(bool encrypted);
     bool IsAutoSaveArmed() const { return autoSaveTimer_.IsRunning(); }
     int AutoSaveIntervalMs() const { return autoSaveTimer_.GetInterval(); }
 
@@ -53,9 +62,6 @@ class CMainFrame : public wxDocMDIParentFrame {
     const HelperPaths& GetHelperPaths() const { return helperPaths_; }
     bool PrintAtmCodes() const { return printAtm_ == 1; }
     bool PrintNotes() const { return printNotes_ == 1; }
-
-    int GetCardCopiedFlag() const { return cardCopiedFlag_; }
-    void SetCardCopiedFlag(int flag) { cardCopiedFlag_ = flag; }
 
   private:
     void CreateMainToolBar();

@@ -3,9 +3,9 @@
 #include <wx/docview.h>
 #include <wx/menu.h>
 
-#include "app/command_ids.h"
 #include "app/main_frame.h"
 #include "store/category_table.h"
+#include "ui/command_ids.h"
 
 namespace quillox {
 

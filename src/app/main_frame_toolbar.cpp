@@ -2,9 +2,9 @@
 #include <wx/statusbr.h>
 #include <wx/toolbar.h>
 
-#include "app/art/art.h"
-#include "app/command_ids.h"
 #include "app/main_frame.h"
+#include "ui/art/art.h"
+#include "ui/command_ids.h"
 
 namespace quillox {
 

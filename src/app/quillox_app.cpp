@@ -3,11 +3,10 @@
 #include <wx/cmdline.h>
 #include <wx/filehistory.h>
 
-#include "app/doc_manager.h"
+#include "app/document_template.h"
 #include "app/main_frame.h"
-#include "app/quillox_doc.h"
 #include "app/splash_window.h"
-#include "cards/quillox_view.h"
+#include "document/doc_manager.h"
 #include "prefs/recent_files.h"
 #include "prefs/settings.h"
 
@@ -40,13 +39,13 @@ bool QuilloxApp::OnInit() {
 
     manager_ = new QuilloxDocManager;
     manager_->GetFileHistory();
-    new wxDocTemplate(manager_, "Not Encrypted. File (*.qxf)", "*.qxf;*.qxe", "", "qxf", "Quillox",
-                      "Quillox View", wxCLASSINFO(CQuilloxNewDoc), wxCLASSINFO(CQuilloxNewView));
     if (wxFileHistory* history = manager_->GetFileHistory()) {
         prefs::LoadRecentFiles(*history);
     }
 
     frame_ = new CMainFrame(manager_, "Quillox");
+    // The template, owned by the manager, hands the frame to every document.
+    new QuilloxDocTemplate(manager_, *frame_);
     SetTopWindow(frame_);
     splash::Show(frame_);
     frame_->Show();

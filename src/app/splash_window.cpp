@@ -2,7 +2,7 @@
 
 #include <wx/splash.h>
 
-#include "app/art/art.h"
+#include "ui/art/art.h"
 
 namespace quillox::splash {
 

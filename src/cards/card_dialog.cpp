@@ -9,10 +9,10 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
-#include "app/art/art.h"
-#include "app/passwords/show_password_button.h"
 #include "cards/edit_url_dialog.h"
 #include "store/text_codec.h"
+#include "ui/art/art.h"
+#include "ui/show_password_button.h"
 
 namespace quillox {
 

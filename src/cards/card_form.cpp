@@ -50,17 +50,6 @@ CardForm BareNewCardForm(const std::string& categoryName) {
     return form;
 }
 
-void ApplyTextsAndAttributes(const CardForm& form, CardRecord& card) {
-    card.SetField1(form.field1);
-    card.SetField2(form.field2);
-    card.SetField3(form.field3);
-    card.SetField4(form.field4);
-    card.SetNote(form.note);
-    card.SetAutomaticAccess(form.automaticAccess);
-    card.SetNewBrowserWindow(form.newBrowserWindow);
-    card.SetChanged(true);
-}
-
 // The UTF-8 sequence of the character starting at position of a valid text.
 std::string_view CharacterAt(std::string_view utf8, std::size_t position) {
     const auto lead = static_cast<unsigned char>(utf8[position]);
@@ -113,16 +102,12 @@ std::unique_ptr<CardRecord> CreateCardFromForm(const CardForm& form, MacTime now
         throw std::invalid_argument("no category named " + form.categoryName);
     }
     auto card = std::make_unique<CardRecord>();
-    ApplyTextsAndAttributes(form, *card);
+    ApplyFormToCard(form, *card);
     card->SetCategoryId(static_cast<CategoryId>(category));
     card->SetCategoryText(form.categoryName);
     card->SetModified(now);
     card->SetModifiedTextFormat(dateFormat);
     return card;
-}
-
-void ApplyFormToCard(const CardForm& form, CardRecord& card) {
-    ApplyTextsAndAttributes(form, card);
 }
 
 std::string NoteLinesForEditor(std::string_view note) {

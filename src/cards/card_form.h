@@ -7,20 +7,18 @@
 #include <string>
 #include <string_view>
 
+#include "document/card_content.h"
 #include "store/card_record.h"
 #include "store/mac_time.h"
 
 namespace quillox {
 
-// What the card dialog shows and gives back. Texts are Windows-1252 bytes;
-// note lines are separated by CR LF, as a Windows edit control writes them.
-struct CardForm {
-    std::string field1 = "Untitled";
-    std::string field2, field3, field4, note;
+// What the card dialog shows and gives back: the card's content and how the
+// dialog presents it. Texts are Windows-1252 bytes; note lines are separated
+// by CR LF, as a Windows edit control writes them.
+struct CardForm : CardContent {
     std::string categoryName;           // display name shown in the dialog
     std::array<std::string, 4> labels;  // the four field labels as shown
-    bool newBrowserWindow = false;
-    bool automaticAccess = false;
     bool editMode = false;              // "Edit Card"/"OK" instead of "New Card"/"Add Card"
     bool webAttributesEnabled = false;  // the two check boxes enabled
 };
@@ -35,10 +33,6 @@ bool ShowsEditUrlButton(const std::string& categoryName);
 // dateFormat. Throws std::invalid_argument when the form's category name is
 // no category.
 std::unique_ptr<CardRecord> CreateCardFromForm(const CardForm& form, MacTime now, int dateFormat);
-
-// Takes the texts and the two attributes of the form and marks the card
-// changed; its category and modification time stay.
-void ApplyFormToCard(const CardForm& form, CardRecord& card);
 
 // The most bytes a card text may take in a Quillox file.
 inline constexpr std::size_t kMaxCardTextBytes = 32766;

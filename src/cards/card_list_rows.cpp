@@ -13,10 +13,10 @@ bool reverseSort = true;
 
 // Orders rows by one of a card's texts. Finding a text scans the card's block,
 // so each row's text is found once, not in every comparison.
-void SortByText(std::vector<CardRecord*>& rows, CardRecord::Text which, bool descending) {
-    std::vector<std::pair<std::string_view, CardRecord*>> keyed;
+void SortByText(std::vector<const CardRecord*>& rows, CardRecord::Text which, bool descending) {
+    std::vector<std::pair<std::string_view, const CardRecord*>> keyed;
     keyed.reserve(rows.size());
-    for (CardRecord* card : rows) {
+    for (const CardRecord* card : rows) {
         keyed.emplace_back(card->GetText(which), card);
     }
     const auto before = [descending](const auto& a, const auto& b) {
@@ -30,7 +30,7 @@ void SortByText(std::vector<CardRecord*>& rows, CardRecord::Text which, bool des
 }
 
 // Equal times compare equal, so the stable sort keeps their order.
-void SortByModified(std::vector<CardRecord*>& rows, bool descending) {
+void SortByModified(std::vector<const CardRecord*>& rows, bool descending) {
     const auto before = [descending](const CardRecord* a, const CardRecord* b) {
         return descending ? b->GetModified() < a->GetModified()
                           : a->GetModified() < b->GetModified();
@@ -38,7 +38,7 @@ void SortByModified(std::vector<CardRecord*>& rows, bool descending) {
     std::stable_sort(rows.begin(), rows.end(), before);
 }
 
-void AppendCategory(const CardCategory& category, std::vector<CardRecord*>& rows) {
+void AppendCategory(const CardCategory& category, std::vector<const CardRecord*>& rows) {
     std::int32_t position = 0;
     for (const auto& card : category) {
         card->SetPositionInCategory(position++);

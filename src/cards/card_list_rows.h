@@ -25,7 +25,9 @@ class CardListRows {
     void SortByColumn(int column);
 
     std::size_t Count() const { return rows_.size(); }
-    CardRecord* At(std::size_t row) const { return row < rows_.size() ? rows_[row] : nullptr; }
+    const CardRecord* At(std::size_t row) const {
+        return row < rows_.size() ? rows_[row] : nullptr;
+    }
     // The row of card, or -1.
     int RowOf(const CardRecord* card) const;
 
@@ -34,7 +36,7 @@ class CardListRows {
     static void SetReverseSort(bool on);
 
   private:
-    std::vector<CardRecord*> rows_;
+    std::vector<const CardRecord*> rows_;
 };
 
 // The item count shown for a category name: its cards, or all fifteen

@@ -5,10 +5,9 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
-#include "app/main_frame.h"
-#include "app/quillox_doc.h"
 #include "cards/card_search.h"
 #include "cards/quillox_view.h"
+#include "document/quillox_doc.h"
 #include "prefs/settings.h"
 #include "store/text_codec.h"
 
@@ -93,9 +92,7 @@ void CFindCardDlg::OnFindAgain(wxCommandEvent&) {
 void CFindCardDlg::ShowHit(int index) {
     const CardRecord* card = searchList_[static_cast<std::size_t>(index)];
     const std::string name = CategoryDisplayName(card->GetCategoryId());
-    if (CMainFrame* frame = GetMainFrame()) {
-        frame->SelectCategory(name);
-    }
+    document_.Host().SelectCategory(name);
     document_.UpdateAllViewsFor(name);
     if (auto* view = dynamic_cast<CQuilloxNewView*>(document_.GetFirstView())) {
         view->SelectCard(card);

@@ -6,11 +6,10 @@
 #include <gtk/gtk.h>
 #endif
 
-#include "app/child_frame.h"
-#include "app/main_frame.h"
-#include "app/quillox_doc.h"
 #include "cards/card_list_data_model.h"
 #include "cards/cell_text.h"
+#include "document/quillox_doc.h"
+#include "document/update_hints.h"
 #include "prefs/settings.h"
 
 namespace quillox {
@@ -26,11 +25,12 @@ const char* const kInitialHeadings[kListColumnCount] = {"Name", "User ID",      
 }  // namespace
 
 bool CQuilloxNewView::OnCreate(wxDocument* document, long flags) {
-    if (!wxView::OnCreate(document, flags)) {
+    auto* cardDocument = dynamic_cast<CQuilloxNewDoc*>(document);
+    if (cardDocument == nullptr || !wxView::OnCreate(document, flags)) {
         return false;
     }
-    CMainFrame* frame = GetMainFrame();
-    auto* child = new CChildFrame(document, this, frame);
+    host_ = &cardDocument->Host();
+    wxWindow* child = host_->CreateDocumentWindow(*document, *this);
     SetFrame(child);
 
     list_ = new wxDataViewCtrl(child, wxID_ANY, wxDefaultPosition, wxDefaultSize,
@@ -62,6 +62,10 @@ CQuilloxNewDoc* CQuilloxNewView::Document() const {
 void CQuilloxNewView::OnUpdate(wxView*, wxObject* hint) {
     if (const auto* category = dynamic_cast<const CategoryHint*>(hint)) {
         Refill(category->Name());
+        return;
+    }
+    if (const auto* changed = dynamic_cast<const CardChangedHint*>(hint)) {
+        RedrawCard(changed->Card());
         return;
     }
     std::string name = prefs::Read(prefs::kLastSelectedCatg).ToStdString();
@@ -97,9 +101,16 @@ void CQuilloxNewView::ApplyHeadings(const std::string& name) {
 
 void CQuilloxNewView::ShowItemCount(const std::string& name) {
     const long count = Document() != nullptr ? CardCountFor(Document()->Cards(), name) : -1;
-    CMainFrame* frame = GetMainFrame();
-    if (count >= 0 && frame != nullptr) {
-        frame->ShowItemCount(count);
+    if (count >= 0 && host_ != nullptr) {
+        host_->ShowItemCount(count);
+    }
+}
+
+// The card's row is drawn again from the card itself; the rows keep their order.
+void CQuilloxNewView::RedrawCard(const CardRecord& card) {
+    const int row = rows_.RowOf(&card);
+    if (row >= 0) {
+        model_->RowChanged(static_cast<unsigned>(row));
     }
 }
 
@@ -131,7 +142,7 @@ int CQuilloxNewView::SelectionMark() const {
     return static_cast<int>(model_->GetRow(list_->GetSelection()));
 }
 
-CardRecord* CQuilloxNewView::CurrentCard() const {
+const CardRecord* CQuilloxNewView::CurrentCard() const {
     const int row = SelectionMark();
     return row >= 0 ? rows_.At(static_cast<std::size_t>(row)) : nullptr;
 }

@@ -11,10 +11,12 @@ namespace quillox {
 
 class CQuilloxNewDoc;
 class CardListDataModel;
+class DocumentHost;
 struct CardForm;
 
 // The card list of a document window: the cards of the category chosen in
-// the category bar (or of all categories), in six sortable columns.
+// the category bar (or of all categories), in six sortable columns. It reads
+// the cards and leaves every change to its document.
 class CQuilloxNewView : public wxView {
   public:
     CQuilloxNewView() = default;
@@ -28,7 +30,7 @@ class CQuilloxNewView : public wxView {
     // The selected row, or -1.
     int SelectionMark() const;
     // The card of the selected row, or none.
-    CardRecord* CurrentCard() const;
+    const CardRecord* CurrentCard() const;
     // Selects the card's row, gives it the focus and scrolls it into view.
     void SelectCard(const CardRecord* card);
     // The category bar's selection changed to name.
@@ -53,9 +55,10 @@ class CQuilloxNewView : public wxView {
     void Refill(const std::string& name);
     void ApplyHeadings(const std::string& name);
     void ShowItemCount(const std::string& name);
+    void RedrawCard(const CardRecord& card);
     void OnHeaderClick(wxDataViewEvent& event);
     void RunNewCardDialog(const CardForm& form);
-    void RunEditDialog(CardRecord& card);
+    void RunEditDialog(const CardRecord& card);
 
     // Commands (quillox_view_commands.cpp).
     void BindCardCommands();
@@ -66,13 +69,17 @@ class CQuilloxNewView : public wxView {
     void OnCopyField(wxCommandEvent& event);
     void OnCopyCard(wxCommandEvent& event);
     void OnPasteCard(wxCommandEvent& event);
+    void OnFind(wxCommandEvent& event);
     void OnItemActivated(wxDataViewEvent& event);
     void OnContextMenu(wxDataViewEvent& event);
     void OnUpdateAlways(wxUpdateUIEvent& event);
     void OnUpdateNeedsCard(wxUpdateUIEvent& event);
     void OnUpdateDelete(wxUpdateUIEvent& event);
     void OnUpdatePaste(wxUpdateUIEvent& event);
+    void OnUpdateFind(wxUpdateUIEvent& event);
 
+    // The main window, from the document, once the view is created.
+    DocumentHost* host_ = nullptr;
     CardListRows rows_;
     wxDataViewCtrl* list_ = nullptr;
     CardListDataModel* model_ = nullptr;

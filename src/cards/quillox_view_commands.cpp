@@ -1,21 +1,25 @@
 // The card list's commands: creating and editing cards, deleting and moving
-// them, copying fields to the clipboard and copying and pasting cards.
+// them, copying fields to the clipboard, copying and pasting cards, and Find.
+// Every change is the document's: the view asks, the document changes its
+// cards and updates the views.
+#include <wx/app.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <algorithm>
 #include <iterator>
 
-#include "app/command_ids.h"
-#include "app/main_frame.h"
-#include "app/message_box.h"
-#include "app/quillox_doc.h"
-#include "cards/card_commands.h"
 #include "cards/card_dialog.h"
-#include "cards/card_list_data_model.h"
 #include "cards/card_form.h"
+#include "cards/card_list_data_model.h"
 #include "cards/clipboard_text.h"
+#include "cards/find_card_dialog.h"
 #include "cards/quillox_view.h"
+#include "document/card_changes.h"
+#include "document/document_host.h"
+#include "document/quillox_doc.h"
 #include "prefs/settings.h"
+#include "ui/command_ids.h"
+#include "ui/message_box.h"
 
 namespace quillox {
 
@@ -34,6 +38,8 @@ wxBEGIN_EVENT_TABLE(CQuilloxNewView, wxView)
     EVT_MENU(cmd::kCopyNote, CQuilloxNewView::OnCopyField)
     EVT_MENU(cmd::kCopyCard, CQuilloxNewView::OnCopyCard)
     EVT_MENU(cmd::kPasteCard, CQuilloxNewView::OnPasteCard)
+    EVT_MENU(wxID_FIND, CQuilloxNewView::OnFind)
+    EVT_MENU(cmd::kFindTool, CQuilloxNewView::OnFind)
     EVT_UPDATE_UI(cmd::kNewCard, CQuilloxNewView::OnUpdateAlways)
     EVT_UPDATE_UI(cmd::kAddCardTool, CQuilloxNewView::OnUpdateAlways)
     EVT_UPDATE_UI(cmd::kCopyPasswordMenu, CQuilloxNewView::OnUpdateAlways)
@@ -44,6 +50,8 @@ wxBEGIN_EVENT_TABLE(CQuilloxNewView, wxView)
     EVT_UPDATE_UI(cmd::kDeleteCard, CQuilloxNewView::OnUpdateDelete)
     EVT_UPDATE_UI(cmd::kDeleteCardTool, CQuilloxNewView::OnUpdateDelete)
     EVT_UPDATE_UI(cmd::kPasteCard, CQuilloxNewView::OnUpdatePaste)
+    EVT_UPDATE_UI(wxID_FIND, CQuilloxNewView::OnUpdateFind)
+    EVT_UPDATE_UI(cmd::kFindTool, CQuilloxNewView::OnUpdateAlways)
 wxEND_EVENT_TABLE()
 
 namespace {
@@ -51,15 +59,10 @@ int DateFormat() {
     return static_cast<int>(prefs::Read(prefs::kDateFormat));
 }
 
-std::string ShownCategoryName() {
-    CMainFrame* frame = GetMainFrame();
-    return frame != nullptr ? frame->CurrentCategory() : std::string();
-}
-
 }  // namespace
 
 void CQuilloxNewView::NewCard() {
-    const std::string name = ShownCategoryName();
+    const std::string name = host_->CurrentCategory();
     if (name == kShowAllName || FindCategoryByName(name) < 0) {
         wxMessageBox("Please select a category first.", "Warning", wxOK | wxICON_INFORMATION,
                      GetFrame());
@@ -69,7 +72,7 @@ void CQuilloxNewView::NewCard() {
 }
 
 void CQuilloxNewView::NewCardFromWebPage(const std::string& title, const std::string& url) {
-    const std::string name = ShownCategoryName();
+    const std::string name = host_->CurrentCategory();
     if (name == kShowAllName || FindCategoryByName(name) < 0) {
         wxMessageBox("Please select a category first.", "Warning", wxOK | wxICON_INFORMATION,
                      GetFrame());
@@ -86,36 +89,27 @@ void CQuilloxNewView::RunNewCardDialog(const CardForm& form) {
     const CardForm result = dialog.Result();
     const int id = FindCategoryByName(result.categoryName);
     Document()->AddCard(id, CreateCardFromForm(result, CurrentMacTime(), DateFormat()));
-    Document()->Modify(true);
-    Document()->UpdateAllViewsFor(result.categoryName);
 }
 
 void CQuilloxNewView::EditCard() {
-    if (CardRecord* card = CurrentCard()) {
+    if (const CardRecord* card = CurrentCard()) {
         RunEditDialog(*card);
     }
 }
 
 void CQuilloxNewView::EditCardAtRow(int row) {
-    if (CardRecord* card = rows_.At(static_cast<std::size_t>(row))) {
+    if (const CardRecord* card = rows_.At(static_cast<std::size_t>(row))) {
         RunEditDialog(*card);
     }
 }
 
-// The edited card's row is drawn again from the card itself.
-void CQuilloxNewView::RunEditDialog(CardRecord& card) {
+// The document draws the edited card's row again; the other rows stay.
+void CQuilloxNewView::RunEditDialog(const CardRecord& card) {
     CCardDlg dialog(GetFrame(), EditCardForm(card));
-    if (dialog.ShowModal() != wxID_OK) {
+    if (dialog.ShowModal() != wxID_OK || Document() == nullptr) {
         return;
     }
-    ApplyFormToCard(dialog.Result(), card);
-    const int row = rows_.RowOf(&card);
-    if (row >= 0) {
-        model_->RowChanged(static_cast<unsigned>(row));
-    }
-    if (Document() != nullptr) {
-        Document()->Modify(true);
-    }
+    Document()->ApplyCardForm(card, dialog.Result());
 }
 
 void CQuilloxNewView::BindCardCommands() {
@@ -143,8 +137,8 @@ void CQuilloxNewView::OnItemActivated(wxDataViewEvent& event) {
 }
 
 void CQuilloxNewView::OnDeleteCard(wxCommandEvent&) {
-    const std::string name = ShownCategoryName();
-    CardRecord* card = CurrentCard();
+    const std::string name = host_->CurrentCategory();
+    const CardRecord* card = CurrentCard();
     if (card == nullptr || Document() == nullptr) {
         return;
     }
@@ -152,14 +146,11 @@ void CQuilloxNewView::OnDeleteCard(wxCommandEvent&) {
                      wxOK | wxCANCEL | wxICON_EXCLAMATION, GetFrame()) != wxOK) {
         return;
     }
-    if (DeleteCard(Document()->Cards(), FindCategoryByName(name), *card)) {
-        Document()->UpdateAllViewsFor(name);
-        Document()->Modify(true);
-    }
+    Document()->DeleteCard(*card, name);
 }
 
 void CQuilloxNewView::OnChangeCategory(wxCommandEvent& event) {
-    CardRecord* card = CurrentCard();
+    const CardRecord* card = CurrentCard();
     if (card == nullptr || Document() == nullptr) {
         return;
     }
@@ -175,15 +166,11 @@ void CQuilloxNewView::OnChangeCategory(wxCommandEvent& event) {
         ShowMessage("Card already in this category");
         return;
     }
-    if (!MoveCard(Document()->Cards(), *card, target)) {
+    if (!Document()->MoveCard(*card, target)) {
         return;
     }
-    if (CMainFrame* frame = GetMainFrame()) {
-        frame->SelectCategory(name);
-    }
-    Document()->UpdateAllViewsFor(name);
+    host_->SelectCategory(name);
     SelectCard(card);
-    Document()->Modify(true);
 }
 
 void CQuilloxNewView::OnCopyField(wxCommandEvent& event) {
@@ -209,9 +196,7 @@ void CQuilloxNewView::OnCopyCard(wxCommandEvent&) {
         return;
     }
     cardCopyBuffer_ = MakeCardCopy(*card, CurrentMacTime(), DateFormat());
-    if (CMainFrame* frame = GetMainFrame()) {
-        frame->SetCardCopiedFlag(1);
-    }
+    host_->SetCardCopiedFlag(1);
 }
 
 // The copy lives in the view that made it: another window's Paste finds none.
@@ -219,13 +204,26 @@ void CQuilloxNewView::OnPasteCard(wxCommandEvent&) {
     if (!cardCopyBuffer_ || Document() == nullptr) {
         return;
     }
-    const std::string name = ShownCategoryName();
-    PasteCard(Document()->Cards(), std::move(cardCopyBuffer_), name);
-    Document()->UpdateAllViewsFor(name);
-    Document()->Modify(true);
-    if (CMainFrame* frame = GetMainFrame()) {
-        frame->SetCardCopiedFlag(0);
+    Document()->PasteCard(std::move(cardCopyBuffer_), host_->CurrentCategory());
+    host_->SetCardCopiedFlag(0);
+}
+
+// One Find dialog per document: while it is open, Find leaves it where it is.
+// A dialog that was cancelled but awaits deletion no longer counts.
+void CQuilloxNewView::OnFind(wxCommandEvent&) {
+    CQuilloxNewDoc* document = Document();
+    if (document == nullptr) {
+        return;
     }
+    wxDialog* open = document->FindDialog();
+    if (open != nullptr && !wxTheApp->IsScheduledForDestruction(open)) {
+        return;
+    }
+    auto* dialog =
+        new CFindCardDlg(host_->DialogParent(), *document, prefs::Read(prefs::kFindCasePref) == 1);
+    document->SetFindDialog(dialog);
+    dialog->Show();
+    dialog->CentreOnParent();
 }
 
 void CQuilloxNewView::OnContextMenu(wxDataViewEvent& event) {
@@ -237,8 +235,7 @@ void CQuilloxNewView::OnContextMenu(wxDataViewEvent& event) {
     menu.AppendSeparator();
     menu.Append(cmd::kCopyCard, "Copy Card");
     menu.Append(cmd::kPasteCard, "Paste Card");
-    const CMainFrame* frame = GetMainFrame();
-    menu.Enable(cmd::kPasteCard, frame != nullptr && frame->GetCardCopiedFlag() != 0);
+    menu.Enable(cmd::kPasteCard, host_->GetCardCopiedFlag() != 0);
     // The menu's commands go to this view, whatever window shows it.
     menu.SetEventHandler(this);
     wxPoint where = event.GetPosition();
@@ -258,12 +255,17 @@ void CQuilloxNewView::OnUpdateNeedsCard(wxUpdateUIEvent& event) {
 
 // Deleting takes the card from the category shown, so "Show All" cannot.
 void CQuilloxNewView::OnUpdateDelete(wxUpdateUIEvent& event) {
-    event.Enable(CurrentCard() != nullptr && ShownCategoryName() != kShowAllName);
+    event.Enable(CurrentCard() != nullptr && host_->CurrentCategory() != kShowAllName);
 }
 
 void CQuilloxNewView::OnUpdatePaste(wxUpdateUIEvent& event) {
-    const CMainFrame* frame = GetMainFrame();
-    event.Enable(frame != nullptr && frame->GetCardCopiedFlag() != 0);
+    event.Enable(host_->GetCardCopiedFlag() != 0);
+}
+
+// The menu's Find needs at least one card, deleted ones included; the
+// toolbar's needs a document only.
+void CQuilloxNewView::OnUpdateFind(wxUpdateUIEvent& event) {
+    event.Enable(Document() != nullptr && Document()->HasCards());
 }
 
 }  // namespace quillox

@@ -6,7 +6,7 @@
 #include <wx/sizer.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
-#include "prefs/chosen_path_dialog.h"
+#include "ui/chosen_path_dialog.h"
 
 namespace quillox::prefs {
 

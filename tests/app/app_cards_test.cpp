@@ -3,10 +3,10 @@
 #include <wx/statusbr.h>
 
 #include "app/app_fixture.h"
-#include "app/command_ids.h"
 #include "cards/card_dialog.h"
 #include "cards/card_form.h"
 #include "store/card_file.h"
+#include "ui/command_ids.h"
 
 using namespace quillox;
 
@@ -129,7 +129,8 @@ TEST_F(AppTest, MovingACardShowsItInItsNewCategory) {
     ChooseCategory("WWW Sites");
     CardRecord* card = document->Cards().Category(0).At(0);
     ActiveView()->SelectCard(card);
-    wxTEST_DIALOG(SendCommand(cmd::kChangeCategory[0]), ExpectMessage("Card already in this category"));
+    wxTEST_DIALOG(SendCommand(cmd::kChangeCategory[0]),
+                  ExpectMessage("Card already in this category"));
     EXPECT_EQ(card->GetCategoryId(), 0);
     SendCommand(cmd::kChangeCategory[1]);
     EXPECT_EQ(Frame()->CurrentCategory(), "WWW Forms");

@@ -3,9 +3,9 @@
 #include <wx/textctrl.h>
 
 #include "app/app_fixture.h"
-#include "app/command_ids.h"
 #include "cards/find_card_dialog.h"
 #include "prefs/settings.h"
+#include "ui/command_ids.h"
 
 using namespace quillox;
 

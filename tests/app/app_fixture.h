@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "app/gui_test_support.h"
 #include "app/main_frame.h"
 #include "app/quillox_app.h"
-#include "app/quillox_doc.h"
 #include "cards/quillox_view.h"
+#include "document/quillox_doc.h"
+#include "ui/gui_test_support.h"
 
 // Drives the running program: files made for the test, documents opened the
 // way the user opens them, commands sent the way menus send them.

@@ -3,11 +3,11 @@
 
 #include <wx/checkbox.h>
 #include "app/app_fixture.h"
-#include "app/command_ids.h"
 #include "cards/generate_password_dialog.h"
 #include "prefs/general_settings_page.h"
 #include "prefs/preferences_sheet.h"
 #include "prefs/settings.h"
+#include "ui/command_ids.h"
 
 using namespace quillox;
 

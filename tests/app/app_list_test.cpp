@@ -2,9 +2,9 @@
 #include <wx/statusbr.h>
 
 #include "app/app_fixture.h"
-#include "app/command_ids.h"
 #include "cards/card_list_rows.h"
 #include "prefs/settings.h"
+#include "ui/command_ids.h"
 
 using namespace quillox;
 

@@ -8,10 +8,10 @@
 
 #include "app/app_fixture.h"
 #include "app/category_bar.h"
-#include "app/command_ids.h"
-#include "app/passwords/decryption_password_dialog.h"
 #include "app/splash_window.h"
+#include "document/decryption_password_dialog.h"
 #include "prefs/settings.h"
+#include "ui/command_ids.h"
 
 using namespace quillox;
 

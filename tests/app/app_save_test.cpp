@@ -7,10 +7,10 @@
 
 #include "app/app_fixture.h"
 #include "app/category_bar.h"
-#include "app/command_ids.h"
-#include "app/passwords/file_encryption_dialog.h"
+#include "document/file_encryption_dialog.h"
 #include "prefs/settings.h"
 #include "store/card_file.h"
+#include "ui/command_ids.h"
 
 using namespace quillox;
 

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+
+class wxDocument;
+class wxView;
+class wxWindow;
+
+namespace quillox {
+
+// What a document and its views need from the main window that shows them:
+// the category bar, the status bar, the auto-save timer, the flag of Copy
+// Card and the windows of the documents. The main frame implements it and
+// hands itself to every document it creates.
+class DocumentHost {
+  public:
+    // The window the document's dialogs open over.
+    virtual wxWindow* DialogParent() = 0;
+
+    // The text the category bar shows (Windows-1252 bytes; empty when none).
+    virtual std::string CurrentCategory() const = 0;
+    // Shows name in the category bar without telling the views.
+    virtual void SelectCategory(const std::string& name) = 0;
+    // Shows the first entry of the category bar that begins with prefix, as
+    // a remembered category is brought back.
+    virtual void SelectCategoryByPrefix(const std::string& prefix) = 0;
+    // The "Locked"/"Unlocked" text and icon of the category bar.
+    virtual void ShowLockStatus(bool locked) = 0;
+
+    // The status bar's "Items: " pane.
+    virtual void ShowItemCount(long count) = 0;
+    // Restarts the auto-save period from the preferences.
+    virtual void ArmAutoSaveTimer() = 0;
+
+    // Set by Copy Card in any window and cleared by Paste Card.
+    virtual int GetCardCopiedFlag() const = 0;
+    virtual void SetCardCopiedFlag(int flag) = 0;
+
+    // Makes the window in which view shows document.
+    virtual wxWindow* CreateDocumentWindow(wxDocument& document, wxView& view) = 0;
+
+  protected:
+    ~DocumentHost() = default;
+};
+
+}  // namespace quillox

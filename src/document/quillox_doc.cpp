@@ -1,0 +1,218 @@
+#include "document/quillox_doc.h"
+
+#include <wx/filename.h>
+#include <wx/msgdlg.h>
+
+#include "document/card_changes.h"
+#include "document/decryption_password_dialog.h"
+#include "document/update_hints.h"
+#include "prefs/settings.h"
+#include "store/encryption_choice.h"
+#include "store/file_messages.h"
+#include "ui/file_dialogs.h"
+#include "ui/message_box.h"
+
+namespace quillox {
+
+wxIMPLEMENT_CLASS(CQuilloxNewDoc, wxDocument);
+
+CQuilloxNewDoc::CQuilloxNewDoc(DocumentHost& host) : host_(host) {}
+
+void CQuilloxNewDoc::Changed(wxObject& hint) {
+    Modify(true);
+    UpdateAllViews(nullptr, &hint);
+}
+
+bool CQuilloxNewDoc::AddCard(int categoryId, std::unique_ptr<CardRecord> card) {
+    if (!cards_->AddCard(categoryId, std::move(card))) {
+        return false;
+    }
+    CategoryHint hint(CategoryDisplayName(categoryId));
+    Changed(hint);
+    return true;
+}
+
+void CQuilloxNewDoc::AddToDeleted(std::unique_ptr<CardRecord> card) {
+    cards_->AddToDeleted(std::move(card));
+    CategoryHint hint(host_.CurrentCategory());
+    Changed(hint);
+}
+
+bool CQuilloxNewDoc::ApplyCardForm(const CardRecord& card, const CardContent& form) {
+    CardRecord* own = FindCard(*cards_, card);
+    if (own == nullptr) {
+        return false;
+    }
+    ApplyFormToCard(form, *own);
+    CardChangedHint hint(*own);
+    Changed(hint);
+    return true;
+}
+
+bool CQuilloxNewDoc::DeleteCard(const CardRecord& card, const std::string& categoryName) {
+    if (!::quillox::DeleteCard(*cards_, FindCategoryByName(categoryName), card)) {
+        return false;
+    }
+    CategoryHint hint(categoryName);
+    Changed(hint);
+    return true;
+}
+
+bool CQuilloxNewDoc::MoveCard(const CardRecord& card, int targetId) {
+    if (!::quillox::MoveCard(*cards_, card, targetId)) {
+        return false;
+    }
+    CategoryHint hint(CategoryDisplayName(targetId));
+    Changed(hint);
+    return true;
+}
+
+void CQuilloxNewDoc::PasteCard(std::unique_ptr<CardRecord> card, const std::string& categoryName) {
+    ::quillox::PasteCard(*cards_, std::move(card), categoryName);
+    CategoryHint hint(categoryName);
+    Changed(hint);
+}
+
+bool CQuilloxNewDoc::SetGeneratedPassword(const CardRecord& card, std::string_view password) {
+    CardRecord* own = FindCard(*cards_, card);
+    if (own == nullptr) {
+        return false;
+    }
+    own->SetField4(password);
+    own->SetModified(CurrentMacTime());
+    CategoryHint hint(host_.CurrentCategory());
+    Changed(hint);
+    return true;
+}
+
+// Both reading and writing restart the auto-save period when it is on.
+void CQuilloxNewDoc::ArmAutoSaveIfOn() {
+    if (prefs::Read(prefs::kAutomaticSaveCheck) == 1) {
+        host_.ArmAutoSaveTimer();
+    }
+}
+
+bool CQuilloxNewDoc::IsLocked() const {
+    return ::quillox::IsLocked(cards_->GetEncryptOnSave(), cards_->GetFilePassword());
+}
+
+void CQuilloxNewDoc::RefreshLockStatus() const {
+    host_.ShowLockStatus(IsLocked());
+}
+
+void CQuilloxNewDoc::UpdateAllViewsFor(const std::string& categoryName) {
+    CategoryHint hint(categoryName);
+    UpdateAllViews(nullptr, &hint);
+}
+
+bool CQuilloxNewDoc::OnNewDocument() {
+    if (!wxDocument::OnNewDocument()) {
+        return false;
+    }
+    cards_ = std::make_unique<CardCollection>();
+    return true;
+}
+
+bool CQuilloxNewDoc::DoOpenDocument(const wxString& file) {
+    ArmAutoSaveIfOn();
+    const wxString remembered = prefs::Read(prefs::kLastSelectedCatg);
+    if (!remembered.empty()) {
+        host_.SelectCategoryByPrefix(remembered.ToStdString());
+    }
+
+    LoadContext context;
+    context.fileTitle = wxFileName(file).GetFullName().ToStdString(wxConvUTF8);
+    context.dateFormat = static_cast<int>(prefs::Read(prefs::kDateFormat));
+    context.showMessage = [](const std::string& message) { ShowStoreMessage(message); };
+    context.askPassword = [this](const std::string& title) {
+        return AskDecryptionPassword(host_.DialogParent(), wxString::FromUTF8(title));
+    };
+    if (!LoadCardFileFromPath(ToStorePath(file), *cards_, context).ok) {
+        ShowMessage(messages::kFailedToOpen);
+        return false;
+    }
+    return true;
+}
+
+bool CQuilloxNewDoc::LoadInto(const wxString& path) {
+    // A read that fails part way leaves the document changed.
+    Modify(true);
+    if (!DoOpenDocument(path)) {
+        return false;
+    }
+    Modify(false);
+    return true;
+}
+
+bool CQuilloxNewDoc::DoSaveDocument(const wxString& file) {
+    return WriteTo(file, false);
+}
+
+bool CQuilloxNewDoc::WriteTo(const wxString& path, bool quiet) {
+    ArmAutoSaveIfOn();
+    const bool saved =
+        SaveCardFileToPath(*cards_, ToStorePath(path), [quiet](const std::string& m) {
+            if (!quiet) {
+                ShowStoreMessage(m);
+            }
+        });
+    if (saved) {
+        Modify(false);
+    }
+    RefreshLockStatus();
+    return saved;
+}
+
+bool CQuilloxNewDoc::SaveQuietly() {
+    return WriteTo(GetFilename(), true);
+}
+
+// A document without a file asks for one every time; the file chosen does not
+// become the document's own, so its title and path stay as they were.
+bool CQuilloxNewDoc::HasFile() const {
+    return GetDocumentSaved() && !GetFilename().empty();
+}
+
+bool CQuilloxNewDoc::Save() {
+    if (HasFile()) {
+        return WriteTo(GetFilename(), false);
+    }
+    const wxString path = AskFileToSave(GetDocumentWindow(), GetUserReadableName() + ".qxe");
+    return !path.empty() && WriteTo(path, false);
+}
+
+bool CQuilloxNewDoc::SaveAs() {
+    const wxString path = AskFileToSave(GetDocumentWindow(), "*.qxe");
+    return !path.empty() && WriteTo(path, false);
+}
+
+bool CQuilloxNewDoc::OnSaveModified() {
+    if (!IsModified()) {
+        return true;
+    }
+    const int answer =
+        wxMessageBox(wxString::Format("Save changes to %s?", GetUserReadableName()), "Quillox",
+                     wxYES_NO | wxCANCEL | wxICON_EXCLAMATION, GetDocumentWindow());
+    if (answer == wxYES) {
+        return Save();
+    }
+    if (answer == wxNO) {
+        Modify(false);
+        return true;
+    }
+    return false;
+}
+
+bool CQuilloxNewDoc::OnCloseDocument() {
+    const std::string shown = host_.CurrentCategory();
+    if (!shown.empty()) {
+        prefs::Write(prefs::kLastSelectedCatg, wxString(shown));
+    }
+    // The Find dialog searches this document only, so it goes with it.
+    if (findDialog_) {
+        findDialog_->Destroy();
+    }
+    return wxDocument::OnCloseDocument();
+}
+
+}  // namespace quillox

@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+#include <wx/app.h>
+#include <wx/checkbox.h>
+#include <wx/stattext.h>
+
+#include "document/about_keys_dialog.h"
+#include "document/decryption_password_dialog.h"
+#include "document/file_encryption_dialog.h"
+#include "ui/gui_test_support.h"
+#include "ui/password_entry.h"
+#include "ui/show_password_button.h"
+
+class DialogTestApp : public wxApp {
+  public:
+    bool OnInit() override { return true; }
+};
+
+wxApp* CreateTestApp() {
+    return new DialogTestApp;
+}
+
+namespace quillox {
+namespace {
+
+const char* const kAccentedUtf8 = "Mot de passe \xC3\xA9";
+const char* const kAccentedCp1252 = "Mot de passe \xE9";
+// Cyrillic letters: Windows-1252 has no byte for them.
+const char* const kCyrillicUtf8 = "\xD0\xBA\xD0\xBB\xD1\x8E\xD1\x87";
+
+SecretString Secret(const char* bytes) {
+    return SecretString(std::string(bytes));
+}
+
+void Click(wxWindow& control) {
+    wxCommandEvent event(wxEVT_BUTTON, control.GetId());
+    event.SetEventObject(&control);
+    control.ProcessWindowEvent(event);
+}
+
+void Tick(wxCheckBox& box, bool ticked) {
+    box.SetValue(ticked);
+    wxCommandEvent event(wxEVT_CHECKBOX, box.GetId());
+    event.SetEventObject(&box);
+    event.SetInt(ticked ? 1 : 0);
+    box.ProcessWindowEvent(event);
+}
+
+void Type(wxWindow& dialog, int id, const char* utf8) {
+    Control<wxTextCtrl>(dialog, id).ChangeValue(wxString::FromUTF8(utf8));
+}
+
+wxTextCtrl& First(wxWindow& dialog) {
+    return Control<wxTextCtrl>(dialog, FileEncryptionDialog::kFirstEntryId);
+}
+
+wxTextCtrl& Second(wxWindow& dialog) {
+    return Control<wxTextCtrl>(dialog, FileEncryptionDialog::kSecondEntryId);
+}
+
+bool ImportantShown(wxWindow& dialog) {
+    return Control<wxStaticText>(dialog, FileEncryptionDialog::kImportantTextId).IsShown();
+}
+
+TEST(FileEncryptionDialog, OpensWithTheEntriesFilledOnlyWhenEncrypting) {
+    FileEncryptionDialog encrypted(nullptr, true, Secret("geheim\xE9\x31\x32"));
+    EXPECT_EQ(encrypted.GetTitle(), "File Encryption");
+    EXPECT_TRUE(encrypted.IsEncryptTicked());
+    EXPECT_EQ(First(encrypted).GetValue().utf8_string(), "geheim\xC3\xA9\x31\x32");
+    EXPECT_EQ(encrypted.FirstEntry(), Secret("geheim\xE9\x31\x32"));
+    EXPECT_EQ(encrypted.SecondEntry(), Secret("geheim\xE9\x31\x32"));
+    EXPECT_TRUE(First(encrypted).IsEditable());
+    EXPECT_TRUE(Second(encrypted).IsEditable());
+    EXPECT_TRUE(ImportantShown(encrypted));
+
+    // The password of a document that is not encrypted stays out of sight.
+    FileEncryptionDialog plain(nullptr, false, Secret("geheim12"));
+    EXPECT_FALSE(plain.IsEncryptTicked());
+    EXPECT_TRUE(First(plain).IsEmpty());
+    EXPECT_TRUE(Second(plain).IsEmpty());
+    EXPECT_FALSE(First(plain).IsEditable());
+    EXPECT_FALSE(Second(plain).IsEditable());
+    EXPECT_FALSE(ImportantShown(plain));
+    EXPECT_LT(plain.GetSize().GetHeight(), encrypted.GetSize().GetHeight());
+}
+
+TEST(FileEncryptionDialog, UntickingEmptiesTheEntriesAndHidesTheWarning) {
+    FileEncryptionDialog dialog(nullptr, true, Secret("geheim12"));
+    const int fullHeight = dialog.GetSize().GetHeight();
+    auto& encrypt = Control<wxCheckBox>(dialog, FileEncryptionDialog::kEncryptId);
+
+    Tick(encrypt, false);
+    EXPECT_FALSE(dialog.IsEncryptTicked());
+    EXPECT_TRUE(First(dialog).IsEmpty());
+    EXPECT_TRUE(Second(dialog).IsEmpty());
+    EXPECT_FALSE(First(dialog).IsEditable());
+    EXPECT_FALSE(Second(dialog).IsEditable());
+    EXPECT_FALSE(ImportantShown(dialog));
+    EXPECT_LT(dialog.GetSize().GetHeight(), fullHeight);
+
+    Tick(encrypt, true);
+    EXPECT_TRUE(First(dialog).IsEditable());
+    EXPECT_TRUE(Second(dialog).IsEditable());
+    EXPECT_TRUE(ImportantShown(dialog));
+    EXPECT_EQ(dialog.GetSize().GetHeight(), fullHeight);
+    EXPECT_TRUE(First(dialog).IsEmpty());
+}
+
+TEST(FileEncryptionDialog, ReadsTheEntriesAsWindows1252Bytes) {
+    FileEncryptionDialog dialog(nullptr, false, SecretString());
+    Tick(Control<wxCheckBox>(dialog, FileEncryptionDialog::kEncryptId), true);
+    Type(dialog, FileEncryptionDialog::kFirstEntryId, kAccentedUtf8);
+    Type(dialog, FileEncryptionDialog::kSecondEntryId, "\xE2\x82\xAC uro");
+    EXPECT_EQ(dialog.FirstEntry(), Secret(kAccentedCp1252));
+    EXPECT_EQ(dialog.SecondEntry(), Secret("\x80 uro"));
+
+    Type(dialog, FileEncryptionDialog::kSecondEntryId, kCyrillicUtf8);
+    EXPECT_FALSE(dialog.SecondEntry().has_value());
+}
+
+TEST(FileEncryptionDialog, OkRefusesACharacterAFileCannotStore) {
+    FileEncryptionDialog dialog(nullptr, false, SecretString());
+    dialog.Show();
+    Tick(Control<wxCheckBox>(dialog, FileEncryptionDialog::kEncryptId), true);
+    Type(dialog, FileEncryptionDialog::kFirstEntryId, kAccentedUtf8);
+    Type(dialog, FileEncryptionDialog::kSecondEntryId, kCyrillicUtf8);
+
+    wxTEST_DIALOG(Click(Control<wxButton>(dialog, wxID_OK)), ExpectMessage(kUnstorablePassword));
+    EXPECT_TRUE(dialog.IsShown());
+
+    Type(dialog, FileEncryptionDialog::kSecondEntryId, kAccentedUtf8);
+    {
+        GTestModalHook noDialog(__FILE__, __LINE__, __func__);
+        Click(Control<wxButton>(dialog, wxID_OK));
+    }
+    EXPECT_FALSE(dialog.IsShown());
+}
+
+TEST(FileEncryptionDialog, AboutKeysOpensItsDialog) {
+    FileEncryptionDialog dialog(nullptr, true, Secret("geheim12"));
+    bool opened = false;
+    wxTEST_DIALOG(Click(Control<wxButton>(dialog, FileEncryptionDialog::kAboutKeysId)),
+                  ExpectDialog<AboutKeysDialog>([&opened](AboutKeysDialog* about) {
+                      opened = true;
+                      EXPECT_EQ(about->GetTitle(), "About Keys");
+                      return wxID_OK;
+                  }));
+    EXPECT_TRUE(opened);
+}
+
+TEST(ShowPasswordButton, ShowsWhatIsTypedSoFar) {
+    FileEncryptionDialog encryption(nullptr, true, Secret("a&b\xE9\x63\x64\x65\x66"));
+    auto& show = Control<ShowPasswordButton>(encryption, FileEncryptionDialog::kShowId);
+    Type(encryption, FileEncryptionDialog::kSecondEntryId, "second entry");
+    auto menu = show.PasswordMenu();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->GetMenuItemCount(), 1u);
+    const wxMenuItem* item = menu->FindItemByPosition(0);
+    EXPECT_FALSE(item->IsEnabled());
+    // The & is shown as it is, not taken as a mnemonic.
+    EXPECT_EQ(item->GetItemLabelText().utf8_string(), "a&b\xC3\xA9\x63\x64\x65\x66");
+
+    Type(encryption, FileEncryptionDialog::kFirstEntryId, "");
+    EXPECT_EQ(show.PasswordMenu(), nullptr);
+
+    DecryptionPasswordDialog decryption(nullptr, "Decryption Password");
+    Type(decryption, DecryptionPasswordDialog::kPasswordId, "typed");
+    menu =
+        Control<ShowPasswordButton>(decryption, DecryptionPasswordDialog::kShowId).PasswordMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->FindItemByPosition(0)->GetItemLabelText(), "typed");
+}
+
+TEST(DecryptionPasswordDialog, ReturnsTheTypedBytesOrNothingOnCancel) {
+    const wxString title = "Decryption Password for file: cards.qxe";
+    std::optional<SecretString> password;
+    wxTEST_DIALOG(
+        password = AskDecryptionPassword(nullptr, title),
+        ExpectDialog<DecryptionPasswordDialog>([&](DecryptionPasswordDialog* dialog) {
+            EXPECT_EQ(dialog->GetTitle(), title);
+            EXPECT_EQ(
+                Control<wxStaticText>(*dialog, DecryptionPasswordDialog::kPromptId).GetLabel(),
+                "This file is encrypted, please enter your password:");
+            Type(*dialog, DecryptionPasswordDialog::kPasswordId, kAccentedUtf8);
+            return wxID_OK;
+        }));
+    EXPECT_EQ(password, Secret(kAccentedCp1252));
+
+    wxTEST_DIALOG(password = AskDecryptionPassword(nullptr, title),
+                  ExpectDialog<DecryptionPasswordDialog>([](DecryptionPasswordDialog* dialog) {
+                      Type(*dialog, DecryptionPasswordDialog::kPasswordId, "typed anyway");
+                      return wxID_CANCEL;
+                  }));
+    EXPECT_FALSE(password.has_value());
+}
+
+TEST(DecryptionPasswordDialog, OkRefusesACharacterAFileCannotStore) {
+    DecryptionPasswordDialog dialog(nullptr, "Decryption Password");
+    dialog.Show();
+    Type(dialog, DecryptionPasswordDialog::kPasswordId, kCyrillicUtf8);
+    wxTEST_DIALOG(Click(Control<wxButton>(dialog, wxID_OK)), ExpectMessage(kUnstorablePassword));
+    EXPECT_TRUE(dialog.IsShown());
+    EXPECT_FALSE(dialog.Password().has_value());
+}
+
+}  // namespace
+}  // namespace quillox
