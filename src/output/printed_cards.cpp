@@ -6,8 +6,6 @@ namespace quillox::output {
 
 namespace {
 
-constexpr CategoryId kAtmPinCards = 9;
-
 // "Show All" prints Online Banking fifth, unlike the category bar and the exports.
 constexpr std::array<CategoryId, kCategoryCount> kShowAllOrder = {0, 1, 2,  3,  4,  5,  6, 7,
                                                                   8, 9, 10, 11, 12, 13, 14};
@@ -16,16 +14,14 @@ constexpr std::array<CategoryId, kCategoryCount> kShowAllOrder = {0, 1, 2,  3,  
 
 PrintedCards::PrintedCards(const CardCollection& collection, const std::string& selection,
                            const PrintPreferences& preferences)
-    : collection_(collection), single_(FindCategoryByName(selection)) {
+    : collection_(collection), preferences_(preferences), single_(FindCategoryByName(selection)) {
     if (single_ >= 0) {
         count_ = collection.Category(single_).Count();
         return;
     }
-    all_ = selection == kShowAllName;
-    withAtm_ = preferences.printAtm;
-    if (all_) {
+    if (selection == kShowAllName) {
         for (const CategoryId id : kShowAllOrder) {
-            if (id != kAtmPinCards || withAtm_) {
+            if (preferences.Includes(id)) {
                 count_ += collection.Category(id).Count();
             }
         }
@@ -40,7 +36,7 @@ const CardRecord* PrintedCards::At(int position) const {
         return collection_.Category(single_).At(position);
     }
     for (const CategoryId id : kShowAllOrder) {
-        if (id == kAtmPinCards && !withAtm_) {
+        if (!preferences_.Includes(id)) {
             continue;
         }
         const CardCategory& category = collection_.Category(id);

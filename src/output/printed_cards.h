@@ -22,9 +22,8 @@ class PrintedCards {
 
   private:
     const CardCollection& collection_;
-    int single_ = -1;   // the one category printed, or -1
-    bool all_ = false;  // "Show All"
-    bool withAtm_ = false;
+    PrintPreferences preferences_;
+    int single_ = -1;  // the one category printed, or -1
     int count_ = 0;
 };
 

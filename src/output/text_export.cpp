@@ -12,8 +12,6 @@ namespace quillox::output {
 
 namespace {
 
-constexpr CategoryId kAtmPinCards = 9;
-
 // Appends text as a text-mode file would store it: each LF as CR LF, and
 // after each LF indent spaces.
 void AppendLines(std::string& out, std::string_view text, std::size_t indent = 0) {
@@ -83,7 +81,7 @@ std::string BuildTextExport(const CardCollection& collection, std::string_view t
     AppendLines(out, Utf8ToCp1252Replacing(date));
     out += "\r\n\r\n";
     for (const CategoryId id : CategoryDisplayOrder()) {
-        if (id != kAtmPinCards || preferences.printAtm) {
+        if (preferences.Includes(id)) {
             AppendSection(out, id, collection.Category(id), preferences);
         }
     }

@@ -2,7 +2,9 @@
 
 #include <libxml/encoding.h>
 #include <libxml/parser.h>
+#include <libxml/xmlsave.h>
 
+#include <algorithm>
 #include <new>
 
 #include "output/export_messages.h"
@@ -15,24 +17,30 @@ namespace quillox::output {
 
 namespace {
 
-constexpr CategoryId kAtmPinCards = 9;
-
 const xmlChar* Chars(const std::string& text) {
     return reinterpret_cast<const xmlChar*>(text.c_str());
 }
 
-// The UTF-8 form of a card text, with the control characters XML 1.0 has no
-// place for shown as U+FFFD.
-std::string XmlText(std::string_view cp1252) {
-    std::string utf8 = Cp1252ToUtf8(cp1252);
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
+// The UTF-8 form of a card text in buffer, reused from text to text: the
+// export converts half a million texts. The control characters XML 1.0 has
+// no place for show as U+FFFD.
+const xmlChar* XmlText(std::string_view cp1252, std::string& buffer) {
+    const auto plain = [](char c) {
+        return (c >= 0x20 && c < 0x7F) || c == '\t' || c == '\n' || c == '\r';
+    };
+    if (std::all_of(cp1252.begin(), cp1252.end(), plain)) {
+        buffer.assign(cp1252);
+        return Chars(buffer);
+    }
+    buffer = Cp1252ToUtf8(cp1252);
+    for (std::size_t i = 0; i < buffer.size(); ++i) {
+        const auto c = static_cast<unsigned char>(buffer[i]);
         if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') {
-            utf8.replace(i, 1, "\xEF\xBF\xBD");
+            buffer.replace(i, 1, "\xEF\xBF\xBD");
             i += 2;
         }
     }
-    return utf8;
+    return Chars(buffer);
 }
 
 xmlNode* Checked(xmlNode* node) {
@@ -42,29 +50,33 @@ xmlNode* Checked(xmlNode* node) {
     return node;
 }
 
-void AddAttribute(xmlNode* element, const char* name, const std::string& value) {
-    if (xmlNewProp(element, reinterpret_cast<const xmlChar*>(name), Chars(value)) == nullptr) {
+void AddAttribute(xmlNode* element, const char* name, const xmlChar* value) {
+    if (xmlNewProp(element, BAD_CAST name, value) == nullptr) {
         throw std::bad_alloc();
     }
 }
 
+// An element with its text; an empty one gets no text node (it is written as
+// one tag), which spares a node per empty note in large exports.
+xmlNode* AddText(xmlNode* parent, const char* name, const xmlChar* text) {
+    return Checked(xmlNewTextChild(parent, nullptr, BAD_CAST name, *text == 0 ? nullptr : text));
+}
+
 void AddCard(xmlNode* root, const CardRecord& card, const std::string& category,
-             const FieldLabels& labels, const PrintPreferences& preferences) {
+             const FieldLabels& labels, const PrintPreferences& preferences, std::string& buffer) {
     xmlNode* element = Checked(xmlNewChild(root, nullptr, BAD_CAST "Card", nullptr));
-    AddAttribute(element, "Name", XmlText(card.GetField1()));
-    AddAttribute(element, "Category", category);
+    AddAttribute(element, "Name", XmlText(card.GetField1(), buffer));
+    AddAttribute(element, "Category", Chars(category));
     const char* const fieldNames[] = {"Field_1", "Field_2", "Field_3"};
     for (std::size_t i = 0; i < 3; ++i) {
-        const std::string value = XmlText(card.GetText(static_cast<CardRecord::Text>(i + 1)));
-        xmlNode* field = Checked(xmlNewTextChild(
-            element, nullptr, reinterpret_cast<const xmlChar*>(fieldNames[i]), Chars(value)));
-        AddAttribute(field, "Name", labels[i + 1]);
+        const auto text = static_cast<CardRecord::Text>(i + 1);
+        xmlNode* field = AddText(element, fieldNames[i], XmlText(card.GetText(text), buffer));
+        AddAttribute(field, "Name", Chars(labels[i + 1]));
     }
     if (preferences.printNotes) {
-        Checked(xmlNewTextChild(element, nullptr, BAD_CAST "Note", Chars(XmlText(card.GetNote()))));
+        AddText(element, "Note", XmlText(card.GetNote(), buffer));
     }
-    Checked(
-        xmlNewTextChild(element, nullptr, BAD_CAST "Date", Chars(XmlText(card.GetModifiedText()))));
+    AddText(element, "Date", XmlText(card.GetModifiedText(), buffer));
 }
 
 }  // namespace
@@ -85,33 +97,54 @@ XmlDocument BuildXmlExport(const CardCollection& collection, std::string_view ti
     if (!document) {
         throw std::bad_alloc();
     }
+    // Element and attribute names are shared through a dictionary rather than
+    // copied into each of the million nodes of a large export.
+    document->dict = xmlDictCreate();
+    if (document->dict == nullptr) {
+        throw std::bad_alloc();
+    }
     xmlNode* root =
         Checked(xmlNewDocNode(document.get(), nullptr, Chars(XmlRootName(title)), nullptr));
     xmlDocSetRootElement(document.get(), root);
+    std::string buffer;
     for (const CategoryId id : CategoryDisplayOrder()) {
-        if (id == kAtmPinCards && !preferences.printAtm) {
+        if (!preferences.Includes(id)) {
             continue;
         }
         const std::string name = CategoryDisplayName(id);
         FieldLabels labels;
         GetFieldLabels(id, labels[0], labels[1], labels[2], labels[3]);
         for (const auto& card : collection.Category(id)) {
-            AddCard(root, *card, name, labels, preferences);
+            AddCard(root, *card, name, labels, preferences, buffer);
         }
     }
     return document;
 }
 
 std::string SerializeXmlExport(xmlDoc& document) {
-    xmlChar* memory = nullptr;
-    int size = 0;
-    xmlDocDumpFormatMemoryEnc(&document, &memory, &size, "UTF-16", 0);
-    if (memory == nullptr) {
+    std::string bytes;
+    // Room for the markup of each card and its texts in two bytes a character.
+    std::size_t cards = 0;
+    for (const xmlNode* card = xmlDocGetRootElement(&document)->children; card != nullptr;
+         card = card->next) {
+        ++cards;
+    }
+    bytes.reserve(cards * 512 + 4096);
+    // Written in small pieces to the string, rather than into one buffer that
+    // libxml2 would grow and copy again and again.
+    const auto append = [](void* context, const char* data, int size) {
+        static_cast<std::string*>(context)->append(data, static_cast<std::size_t>(size));
+        return size;
+    };
+    xmlSaveCtxt* context = xmlSaveToIO(append, nullptr, &bytes, "UTF-16", 0);
+    if (context == nullptr) {
         throw std::bad_alloc();
     }
-    std::string bytes(reinterpret_cast<const char*>(memory), static_cast<std::size_t>(size));
-    SecureWipe(memory, static_cast<std::size_t>(size));
-    xmlFree(memory);
+    const long written = xmlSaveDoc(context, &document);
+    if (xmlSaveClose(context) < 0 || written < 0) {
+        SecureWipe(bytes);
+        throw std::bad_alloc();
+    }
     return bytes;
 }
 
