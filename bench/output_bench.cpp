@@ -89,8 +89,7 @@ void WriteSameBytes(benchmark::State& state, bool xml) {
     const quillox::CardCollection& cards = Cards();
     std::string bytes;
     if (xml) {
-        bytes = quillox::output::SerializeXmlExport(
-            *quillox::output::BuildXmlExport(cards, "cards.qxf", kEverything));
+        bytes = quillox::output::BuildXmlExport(cards, "cards.qxf", kEverything);
     } else {
         bytes = quillox::output::BuildTextExport(cards, "cards.qxf", "01/02/25", kEverything);
     }

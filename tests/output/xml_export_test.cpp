@@ -67,7 +67,7 @@ CardCollection Sample() {
             "line one\r\nline two\x01");
     AddCard(collection, 7, {"", "", "", ""});
     AddCard(collection, 9, {"Card", "Bank", "555", "1234"}, "pin");
-    AddCard(collection, 0, {"Site", "https://x", "user", std::string(5000, 'p')})
+    AddCard(collection, 0, {"Site \x80", "https://x", "user", std::string(5000, 'p')})
         .SetModified(3000000000u);
     collection.Category(0).At(0)->SetModifiedTextFormat(4);
     return collection;
@@ -112,6 +112,9 @@ TEST_F(XmlExportFile, WritesTheTreeInUtf16OwnerOnly) {
     const std::string bytes = Read(path);
     ASSERT_GE(bytes.size(), 12u);
     EXPECT_EQ(bytes.substr(0, 12), std::string("\xFF\xFE<\0?\0x\0m\0l\0", 12));
+    // Characters are written as they are, not as character references.
+    EXPECT_EQ(bytes.find(std::string("&\0#\0x\0", 6)), std::string::npos);
+    EXPECT_NE(bytes.find(std::string("S\0i\0t\0e\0 \0\xAC\x20\"\0", 14)), std::string::npos);
     struct stat info {};
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
@@ -126,8 +129,8 @@ TEST_F(XmlExportFile, WritesTheTreeInUtf16OwnerOnly) {
     // Categories in the order of the category bar: Online Banking after Bank Accounts.
     Element expected{"My_Cards", {}, "", {}};
     expected.children = {
-        Card("Site", "WWW Sites", web, {"https://x", "user", std::string(5000, 'p')}, &empty,
-             kDate),
+        Card("Site \xE2\x82\xAC", "WWW Sites", web, {"https://x", "user", std::string(5000, 'p')},
+             &empty, kDate),
         Card("First <&> \"Bank\"", "Bank Accounts", bank, {"12-34", "J. Doe \xE2\x82\xAC", "0042"},
              &kept, ""),
         Card("", "Bank Accounts", bank, {"", "", ""}, &empty, ""),
