@@ -15,19 +15,24 @@ constexpr int kLabelIndent = 100;
 constexpr int kFooterRise = 100;
 constexpr int kProductNameRoom = 1000;
 
-// A printed value stays on its row: a line break in it would run into the
-// rows below, so each one becomes a single space.
-std::string OnOneRow(std::string_view cp1252) {
+// A printed text stays on its row: a line break in it would run into the
+// rows below, so each one (CR LF, CR or LF) becomes a single space. Works on
+// Windows-1252 and UTF-8 alike.
+std::string OnOneRow(std::string_view text) {
     std::string line;
-    line.reserve(cp1252.size());
-    for (std::size_t i = 0; i < cp1252.size(); ++i) {
-        const char c = cp1252[i];
-        if (c == '\r' && i + 1 < cp1252.size() && cp1252[i + 1] == '\n') {
+    line.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
             continue;
         }
         line += c == '\r' || c == '\n' ? ' ' : c;
     }
-    return Cp1252ToUtf8(line);
+    return line;
+}
+
+std::string CardText(std::string_view cp1252) {
+    return Cp1252ToUtf8(OnOneRow(cp1252));
 }
 
 // Rounds a quotient up, as the page's capacity and the page count do.
@@ -54,13 +59,13 @@ void AddCard(std::vector<TextDraw>& draws, const CardRecord& card, int number, i
     for (int i = 0; i < 4; ++i) {
         const int y = (firstRow + 1 + i) * h;
         draws.push_back({kLabelIndent, y, labels[static_cast<std::size_t>(i)]});
-        draws.push_back({valueX, y, OnOneRow(card.GetText(static_cast<CardRecord::Text>(i)))});
+        draws.push_back({valueX, y, CardText(card.GetText(static_cast<CardRecord::Text>(i)))});
     }
     if (preferences.printNotes) {
         const NoteLines note = SplitNote(card.GetNote());
         draws.push_back({kLabelIndent, (firstRow + 5) * h, "Notes"});
-        draws.push_back({valueX, (firstRow + 5) * h, OnOneRow(note.first)});
-        draws.push_back({valueX, (firstRow + 6) * h, OnOneRow(note.second)});
+        draws.push_back({valueX, (firstRow + 5) * h, CardText(note.first)});
+        draws.push_back({valueX, (firstRow + 6) * h, CardText(note.second)});
     }
 }
 
@@ -93,11 +98,11 @@ int PageCount(const CardCollection& collection, const PrintJob& job, const PageG
 std::vector<TextDraw> LayoutPage(const CardCollection& collection, const PrintJob& job,
                                  const PageGeometry& geometry, int page) {
     std::vector<TextDraw> draws;
-    draws.push_back({0, 0, job.title});
+    draws.push_back({0, 0, OnOneRow(job.title)});
     draws.push_back({geometry.width - kProductNameRoom, 0, kPrintProductName});
     const int footerY = geometry.height - kFooterRise;
     draws.push_back({geometry.width / 2, footerY, std::to_string(page)});
-    draws.push_back({0, footerY, job.date});
+    draws.push_back({0, footerY, OnOneRow(job.date)});
 
     const PrintedCards cards(collection, job.selection, job.preferences);
     const int perPage = CardsPerPage(geometry, job.preferences);

@@ -142,8 +142,12 @@ TEST(PrintLayout, ShowAllRunsThroughTheCategoriesAndFiltersAtmPinCards) {
     EXPECT_EQ(PageCount(collection, Job("ATM/PIN Cards", true, false), kPage), 1);
     EXPECT_EQ(CategoriesOn(LayoutPage(collection, Job("ATM/PIN Cards", true, false), kPage, 1)),
               (std::vector<std::string>{"ATM/PIN Cards"}));
-    // Any other selection prints header and footer only.
-    EXPECT_EQ(LayoutPage(collection, Job("Show all"), kPage, 1).size(), 4u);
+    // Any other selection prints header and footer only; they too stay on their rows.
+    PrintJob other = Job("Show all");
+    other.title = "two\nlines.qxe";
+    const std::vector<TextDraw> bare = LayoutPage(collection, other, kPage, 1);
+    ASSERT_EQ(bare.size(), 4u);
+    EXPECT_EQ(bare[0].text, "two lines.qxe");
 }
 
 TEST(NoteSplit, BreaksNearSeventyBytes) {
