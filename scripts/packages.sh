@@ -7,6 +7,7 @@ QUILLOX_PACKAGES=(
     libgtest-dev googletest
     libbenchmark-dev libssl-dev
     nlohmann-json3-dev
+    libxml2-dev libxml2-utils
     libwxgtk3.2-dev libgtk-3-dev
     xvfb xauth
 )

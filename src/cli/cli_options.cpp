@@ -12,6 +12,8 @@ const char* const kUsage =
     "  quillox-cli convert IN OUT (--plain|--encrypt) [--password-stdin]\n"
     "  quillox-cli generate [--length N] [--upper] [--lower] [--numbers] [--others]\n"
     "                       [--count K]\n"
+    "  quillox-cli export FILE OUT (--text|--xml) [--no-notes] [--no-atm] [--title T]\n"
+    "                     [--date-format N] [--password-stdin]\n"
     "  quillox-cli --help | --version\n"
     "\n"
     "show     prints every card of FILE, category by category, or as JSON.\n"
@@ -20,6 +22,11 @@ const char* const kUsage =
     "generate prints K random passwords (default 1), one per line, of N characters\n"
     "         (default 10, at most 255) from the classes named; without a class\n"
     "         option, upper case letters, lower case letters and numbers.\n"
+    "export   writes every card of FILE to OUT as the desktop program's exports do:\n"
+    "         a readable text file (Windows-1252, CR LF line ends) or XML (UTF-16).\n"
+    "         --no-notes leaves out the notes, --no-atm the ATM/PIN Cards category;\n"
+    "         the title (default FILE's name) heads the text and names the XML\n"
+    "         root. OUT holds every password in the clear and only you may read it.\n"
     "\n"
     "Passwords are asked on the terminal without echo, or with --password-stdin\n"
     "read one per line from standard input: first the password of an encrypted\n"
@@ -76,7 +83,8 @@ bool ParseFlag(const std::vector<std::string>& args, std::size_t& i, Options& op
         options.passwordFromStdin = true;
     } else if (arg == "--json" && options.command == Command::Show) {
         options.json = true;
-    } else if (arg == "--date-format" && options.command == Command::Show) {
+    } else if (arg == "--date-format" &&
+               (options.command == Command::Show || options.command == Command::Export)) {
         if (i + 1 >= args.size() || !ParseInt(args[i + 1], options.dateFormat)) {
             error = "--date-format needs a whole number";
             return false;
@@ -89,6 +97,23 @@ bool ParseFlag(const std::vector<std::string>& args, std::size_t& i, Options& op
             return false;
         }
         options.encrypt = encrypt;
+    } else if ((arg == "--text" || arg == "--xml") && options.command == Command::Export) {
+        const bool xml = arg == "--xml";
+        if (options.xml && *options.xml != xml) {
+            error = "give either --text or --xml, not both";
+            return false;
+        }
+        options.xml = xml;
+    } else if (arg == "--no-notes" && options.command == Command::Export) {
+        options.printNotes = false;
+    } else if (arg == "--no-atm" && options.command == Command::Export) {
+        options.printAtm = false;
+    } else if (arg == "--title" && options.command == Command::Export) {
+        if (i + 1 >= args.size()) {
+            error = "--title needs a text";
+            return false;
+        }
+        options.title = args[++i];
     } else if ((arg == "--length" || arg == "--count") && generate) {
         unsigned long& value = arg == "--length" ? options.length : options.count;
         if (i + 1 >= args.size() || !ParseWhole(args[i + 1], value)) {
@@ -132,6 +157,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         options.command = Command::Convert;
     } else if (command == "generate") {
         options.command = Command::Generate;
+    } else if (command == "export") {
+        options.command = Command::Export;
     } else {
         error = "unknown command " + command;
         return std::nullopt;
@@ -163,6 +190,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
     }
     if (options.command == Command::Convert && !options.encrypt) {
         error = "convert needs --plain or --encrypt";
+        return std::nullopt;
+    }
+    if (options.command == Command::Export && !options.xml) {
+        error = "export needs --text or --xml";
         return std::nullopt;
     }
     return options;

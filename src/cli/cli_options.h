@@ -8,7 +8,7 @@
 
 namespace quillox::cli {
 
-enum class Command { Help, Version, Show, Convert, Generate };
+enum class Command { Help, Version, Show, Convert, Generate, Export };
 
 struct Options {
     Command command = Command::Help;
@@ -20,6 +20,10 @@ struct Options {
     unsigned long length = 10;               // generate: --length
     unsigned long count = 1;                 // generate: --count
     std::optional<PasswordClasses> classes;  // generate: the classes named, if any
+    std::optional<bool> xml;                 // export: --xml or --text
+    bool printNotes = true;                  // export: off with --no-notes
+    bool printAtm = true;                    // export: off with --no-atm
+    std::optional<std::string> title;        // export: --title
 };
 
 // Parses the arguments after the program name; nothing, with error set, when

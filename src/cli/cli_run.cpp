@@ -34,6 +34,8 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
             return RunConvert(*options, context);
         case Command::Generate:
             return RunGenerate(*options, context);
+        case Command::Export:
+            return RunExport(*options, context);
     }
     return kExitUsage;
 }

@@ -14,14 +14,6 @@
 
 namespace quillox {
 
-namespace {
-
-std::string Failure(const std::string& path, const std::string& reason) {
-    return "Cannot save the file " + path + ": " + reason + ".";
-}
-
-}  // namespace
-
 #if defined(_WIN32)
 
 namespace {
@@ -46,17 +38,63 @@ std::string SystemMessage(DWORD code) {
     return text;
 }
 
+FileErrorCause CauseOf(DWORD code) {
+    switch (code) {
+        case ERROR_FILE_NOT_FOUND:
+            return FileErrorCause::NotFound;
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_NAME:
+        case ERROR_BAD_PATHNAME:
+        case ERROR_INVALID_DRIVE:
+        case ERROR_FILENAME_EXCED_RANGE:
+            return FileErrorCause::BadPath;
+        case ERROR_TOO_MANY_OPEN_FILES:
+            return FileErrorCause::TooManyOpenFiles;
+        case ERROR_ACCESS_DENIED:
+        case ERROR_WRITE_PROTECT:
+            return FileErrorCause::AccessDenied;
+        case ERROR_CANNOT_MAKE:
+            return FileErrorCause::DirectoryFull;
+        case ERROR_CRC:
+        case ERROR_SEEK:
+        case ERROR_WRITE_FAULT:
+        case ERROR_READ_FAULT:
+        case ERROR_GEN_FAILURE:
+            return FileErrorCause::HardwareIo;
+        case ERROR_SHARING_VIOLATION:
+            return FileErrorCause::SharingViolation;
+        case ERROR_LOCK_VIOLATION:
+            return FileErrorCause::LockViolation;
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            return FileErrorCause::DiskFull;
+        default:
+            return FileErrorCause::Unknown;
+    }
+}
+
+bool Fail(DWORD code, SaveFailure& failure) {
+    failure.cause = CauseOf(code);
+    failure.reason = SystemMessage(code);
+    return false;
+}
+
 }  // namespace
 
+// A new file on Windows takes the access rights of its folder; there is no
+// mode to choose.
 bool WriteFileSafely(const std::string& path, const unsigned char* data, std::size_t size,
-                     std::string& error) {
+                     SavedFileMode /*mode*/, SaveFailure& failure) {
     const std::wstring target = Widen(path);
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return Fail(ERROR_ACCESS_DENIED, failure);
+    }
     const std::wstring temporary = target + L".qxtmp";
     HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        error = Failure(path, SystemMessage(GetLastError()));
-        return false;
+        return Fail(GetLastError(), failure);
     }
     bool ok = true;
     std::size_t written = 0;
@@ -76,9 +114,9 @@ bool WriteFileSafely(const std::string& path, const unsigned char* data, std::si
     }
     if (!ok) {
         DeleteFileW(temporary.c_str());
-        error = Failure(path, SystemMessage(code));
+        return Fail(code, failure);
     }
-    return ok;
+    return true;
 }
 
 #else
@@ -108,19 +146,68 @@ bool WriteAll(int fd, const unsigned char* data, std::size_t size) {
     return true;
 }
 
+FileErrorCause CauseOf(int code) {
+    switch (code) {
+        case ENOENT:
+        case ENOTDIR:
+        case ENAMETOOLONG:
+        case ELOOP:
+            return FileErrorCause::BadPath;
+        case EMFILE:
+        case ENFILE:
+            return FileErrorCause::TooManyOpenFiles;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+        case EISDIR:
+            return FileErrorCause::AccessDenied;
+        case EMLINK:
+            return FileErrorCause::DirectoryFull;
+        case EIO:
+            return FileErrorCause::HardwareIo;
+        case ETXTBSY:
+        case EBUSY:
+            return FileErrorCause::SharingViolation;
+        case ENOLCK:
+        case EDEADLK:
+            return FileErrorCause::LockViolation;
+        case ENOSPC:
+        case EDQUOT:
+        case EFBIG:
+            return FileErrorCause::DiskFull;
+        default:
+            return FileErrorCause::Unknown;
+    }
+}
+
+bool Fail(int code, SaveFailure& failure) {
+    failure.cause = CauseOf(code);
+    failure.reason = std::strerror(code);
+    return false;
+}
+
 }  // namespace
 
 bool WriteFileSafely(const std::string& path, const unsigned char* data, std::size_t size,
-                     std::string& error) {
+                     SavedFileMode mode, SaveFailure& failure) {
+    // A directory, device or pipe at path is not replaced by a file.
+    struct stat existing {};
+    const bool exists = ::stat(path.c_str(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode)) {
+        return Fail(EISDIR, failure);
+    }
+    if (exists && !S_ISREG(existing.st_mode)) {
+        failure.cause = FileErrorCause::AccessDenied;
+        failure.reason = "Not a regular file";
+        return false;
+    }
     std::string temporary = path + ".XXXXXX";
     // mkstemp creates the file readable by its owner only, as a password file should be.
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
-        error = Failure(path, std::strerror(errno));
-        return false;
+        return Fail(errno, failure);
     }
-    struct stat existing {};
-    if (::stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
+    if (exists && mode == SavedFileMode::KeepExisting) {
         ::fchmod(fd, existing.st_mode & 07777);
     }
     int savedErrno = 0;
@@ -135,8 +222,7 @@ bool WriteFileSafely(const std::string& path, const unsigned char* data, std::si
     }
     if (savedErrno != 0) {
         ::unlink(temporary.c_str());
-        error = Failure(path, std::strerror(savedErrno));
-        return false;
+        return Fail(savedErrno, failure);
     }
     // Make the rename itself durable; the data is already safe if this fails.
     const int directory = ::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY);
@@ -148,5 +234,15 @@ bool WriteFileSafely(const std::string& path, const unsigned char* data, std::si
 }
 
 #endif
+
+bool WriteFileSafely(const std::string& path, const unsigned char* data, std::size_t size,
+                     std::string& error) {
+    SaveFailure failure;
+    if (WriteFileSafely(path, data, size, SavedFileMode::KeepExisting, failure)) {
+        return true;
+    }
+    error = "Cannot save the file " + path + ": " + failure.reason + ".";
+    return false;
+}
 
 }  // namespace quillox

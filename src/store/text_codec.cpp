@@ -138,4 +138,21 @@ std::optional<std::string> Utf8ToCp1252(std::string_view utf8, CodecError* error
     return out;
 }
 
+std::string Utf8ToCp1252Replacing(std::string_view utf8, char replacement) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t position = 0;
+    while (position < utf8.size()) {
+        char32_t c = 0;
+        if (!DecodeUtf8(utf8, position, c)) {
+            out += replacement;
+            ++position;
+            continue;
+        }
+        const std::optional<unsigned char> byte = ByteOf(c);
+        out += byte ? static_cast<char>(*byte) : replacement;
+    }
+    return out;
+}
+
 }  // namespace quillox

@@ -28,4 +28,9 @@ struct CodecError {
 // when a character has no byte; nothing is ever substituted.
 std::optional<std::string> Utf8ToCp1252(std::string_view utf8, CodecError* error = nullptr);
 
+// For texts that must be written whatever they hold, such as a file name in
+// an export's heading: a character without a byte, and every byte that is not
+// part of valid UTF-8, becomes replacement.
+std::string Utf8ToCp1252Replacing(std::string_view utf8, char replacement = '?');
+
 }  // namespace quillox

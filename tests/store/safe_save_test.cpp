@@ -98,6 +98,50 @@ TEST_F(SafeSaveTest, UnwritablePlacesAreReportedAndLeaveNothingBehind) {
     EXPECT_EQ(EntriesInFolder(), 1u);
 }
 
+TEST_F(SafeSaveTest, OwnerOnlyFilesAndTheCausesOfFailures) {
+    const auto save = [](const fs::path& path, const std::string& text, SaveFailure& failure) {
+        return WriteFileSafely(path.string(), reinterpret_cast<const unsigned char*>(text.data()),
+                               text.size(), SavedFileMode::OwnerOnly, failure);
+    };
+    SaveFailure failure;
+    const fs::path shared = folder_ / "export.txt";
+    Write(shared, "readable by all");
+    ::chmod(shared.c_str(), 0644);
+    ASSERT_TRUE(save(shared, "secret", failure)) << failure.reason;
+    struct stat info {};
+    ASSERT_EQ(::stat(shared.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+
+    // Neither a folder nor a pipe at the path is replaced by a file.
+    const fs::path pipe = folder_ / "pipe.txt";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_FALSE(save(pipe, "data", failure));
+    EXPECT_EQ(failure.cause, FileErrorCause::AccessDenied);
+    EXPECT_EQ(failure.reason, "Not a regular file");
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    fs::create_directory(folder_ / "folder.txt");
+    EXPECT_FALSE(save(folder_ / "folder.txt", "data", failure));
+    EXPECT_EQ(failure.cause, FileErrorCause::AccessDenied);
+    EXPECT_FALSE(save(folder_ / "missing" / "x.txt", "data", failure));
+    EXPECT_EQ(failure.cause, FileErrorCause::BadPath);
+    EXPECT_FALSE(save(shared / "x.txt", "data", failure));
+    EXPECT_EQ(failure.cause, FileErrorCause::BadPath);
+
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool ok = save(shared, std::string(100000, 'x'), failure);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(failure.cause, FileErrorCause::DiskFull);
+    EXPECT_EQ(Read(shared), "secret");
+    EXPECT_EQ(EntriesInFolder(), 3u);
+}
+
 TEST_F(SafeSaveTest, CollectionsSaveAndLoadThroughPaths) {
     CardCollection collection;
     auto card = std::make_unique<CardRecord>();

@@ -49,5 +49,14 @@ TEST(TextCodec, MalformedUtf8IsRefused) {
     }
 }
 
+TEST(TextCodec, ReplacingConversionKeepsEveryOtherCharacter) {
+    EXPECT_EQ(Utf8ToCp1252Replacing("caf\xC3\xA9 \xE2\x82\xAC"), "caf\xE9 \x80");
+    EXPECT_EQ(Utf8ToCp1252Replacing("\xD0\x9A\xD0\xB8\xD1\x97\xD0\xB2.qxe"), "????.qxe");
+    EXPECT_EQ(Utf8ToCp1252Replacing("a\xFF\xC3"
+                                    "b\xF0\x9F\x94\x91",
+                                    '_'),
+              "a__b_");
+}
+
 }  // namespace
 }  // namespace quillox

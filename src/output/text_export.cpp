@@ -1,0 +1,110 @@
+#include "output/text_export.h"
+
+#include <new>
+
+#include "output/export_messages.h"
+#include "store/file_messages.h"
+#include "store/safe_save.h"
+#include "store/secure_wipe.h"
+#include "store/text_codec.h"
+
+namespace quillox::output {
+
+namespace {
+
+// Appends text as a text-mode file would store it: each LF as CR LF, and
+// after each LF indent spaces.
+void AppendLines(std::string& out, std::string_view text, std::size_t indent = 0) {
+    std::size_t start = 0;
+    for (std::size_t lf = text.find('\n'); lf != std::string_view::npos;
+         lf = text.find('\n', start)) {
+        out.append(text, start, lf - start);
+        out += "\r\n";
+        out.append(indent, ' ');
+        start = lf + 1;
+    }
+    out.append(text, start);
+}
+
+void AppendPadding(std::string& out, std::size_t width, std::size_t used) {
+    if (width + 2 > used) {
+        out.append(width + 2 - used, ' ');
+    }
+}
+
+void AppendValue(std::string& out, std::string_view label, std::size_t width,
+                 std::string_view value) {
+    out += ' ';
+    out += label;
+    AppendPadding(out, width, label.size());
+    AppendLines(out, value);
+    out += "\r\n";
+}
+
+void AppendSection(std::string& out, CategoryId id, const CardCategory& category,
+                   const PrintPreferences& preferences) {
+    const std::string name = CategoryDisplayName(id);
+    FieldLabels labels;
+    const std::size_t width = GetFieldLabels(name, labels[0], labels[1], labels[2], labels[3]);
+    for (const char c : name) {
+        out += c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    out += "\r\n\r\n";
+    int number = 0;
+    for (const auto& card : category) {
+        out += " Cardnumber: " + std::to_string(++number) + "\r\n";
+        for (int i = 0; i < 4; ++i) {
+            AppendValue(out, labels[static_cast<std::size_t>(i)], width,
+                        card->GetText(static_cast<CardRecord::Text>(i)));
+        }
+        if (preferences.printNotes) {
+            out += " Note:";
+            AppendPadding(out, width, 5);
+            AppendLines(out, card->GetNote(), width + 3);
+            out += "\r\n";
+        }
+        out += "\r\n";
+    }
+    out += "======================\r\n\r\n";
+}
+
+}  // namespace
+
+std::string BuildTextExport(const CardCollection& collection, std::string_view title,
+                            std::string_view date, const PrintPreferences& preferences) {
+    std::string out;
+    // Each card's labels and line ends come to about twice its stored size.
+    out.reserve(static_cast<std::size_t>(collection.TotalStoredSize()) * 2 + 2048);
+    out += "Filename: ";
+    AppendLines(out, Utf8ToCp1252Replacing(title));
+    out += '\t';
+    AppendLines(out, Utf8ToCp1252Replacing(date));
+    out += "\r\n\r\n";
+    for (const CategoryId id : CategoryDisplayOrder()) {
+        if (preferences.Includes(id)) {
+            AppendSection(out, id, collection.Category(id), preferences);
+        }
+    }
+    return out;
+}
+
+bool ExportText(const std::string& path, const CardCollection& collection, std::string_view title,
+                std::string_view date, const PrintPreferences& preferences, std::string& message) {
+    std::string bytes;
+    try {
+        bytes = BuildTextExport(collection, title, date, preferences);
+    } catch (const std::bad_alloc&) {
+        message = messages::kOutOfMemory;
+        return false;
+    }
+    SaveFailure failure;
+    const bool written = WriteFileSafely(path, reinterpret_cast<const unsigned char*>(bytes.data()),
+                                         bytes.size(), SavedFileMode::OwnerOnly, failure);
+    SecureWipe(bytes);
+    if (!written) {
+        message = TextExportFailureMessage(failure.cause, path);
+    }
+    return written;
+}
+
+}  // namespace quillox::output

@@ -1,0 +1,172 @@
+#include "output/text_export.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+
+#include "output/output_test_support.h"
+
+namespace quillox::output {
+namespace {
+
+using testing::AddCard;
+
+constexpr const char* kHeading = "Filename: cards.qxf\t04/05/2025\r\n\r\n";
+constexpr const char* kRule = "======================\r\n\r\n";
+
+// An empty section as the file shows it.
+std::string Empty(const std::string& heading) {
+    return heading + "\r\n\r\n" + kRule;
+}
+
+TEST(TextExport, EmptyCollectionWritesEverySectionInBarOrder) {
+    const CardCollection collection;
+    const std::string expected =
+        std::string(kHeading) + Empty("WWW SITES") + Empty("WWW FORMS") + Empty("FTP SERVERS") +
+        Empty("NEWSGROUPS") + Empty("LOGIN ACCOUNTS") + Empty("EMAIL ACCOUNTS") +
+        Empty("BANK ACCOUNTS") + Empty("ONLINE BANKING") + Empty("CREDIT CARDS") +
+        Empty("ATM/PIN CARDS") + Empty("PERSONAL DATA") + Empty("SOFTWARE KEYS") +
+        Empty("SERIAL NUMBERS") + Empty("MEMBERSHIP NUMBERS") + Empty("MISCELLANEOUS");
+    EXPECT_EQ(BuildTextExport(collection, "cards.qxf", "04/05/2025", {}), expected);
+
+    // Without "Print ATM" the section goes, heading and rule included.
+    std::string withoutAtm = expected;
+    withoutAtm.erase(withoutAtm.find(Empty("ATM/PIN CARDS")), Empty("ATM/PIN CARDS").size());
+    EXPECT_EQ(BuildTextExport(collection, "cards.qxf", "04/05/2025", {true, false}), withoutAtm);
+}
+
+// The bytes of one section within a whole export.
+std::string Section(const std::string& text, const std::string& heading) {
+    const std::size_t start = text.find(heading + "\r\n");
+    const std::size_t end = text.find(kRule, start);
+    return start == std::string::npos ? "" : text.substr(start, end + 26 - start);
+}
+
+TEST(TextExport, CardBlocksPadLabelsToTheCategoryWidth) {
+    CardCollection collection;
+    AddCard(collection, 12, {"Camera", "", "red", ""}, "a\nb");
+    AddCard(collection, 7, {"First Bank", "12-34", "J. Doe", "0042"}, "one\r\ntwo");
+    AddCard(collection, 7, {"Caf\xE9 \x80", "line\nbreak", "", ""});
+    AddCard(collection, 9, {"Card", "Bank", "555", "1234"}, "pin note");
+    const std::string text = BuildTextExport(collection, "cards.qxf", "04/05/2025", {});
+
+    EXPECT_EQ(Section(text, "SERIAL NUMBERS"),
+              "SERIAL NUMBERS\r\n\r\n"
+              " Cardnumber: 1\r\n"
+              " Name       Camera\r\n"
+              " Home Page  \r\n"
+              " Other      red\r\n"
+              " Number     \r\n"
+              " Note:      a\r\n"
+              "            b\r\n"
+              "\r\n"
+              "======================\r\n\r\n");
+    // W = 14; a stored CR LF keeps its CR; a line feed in a field becomes CR LF
+    // too; numbers count within the category; texts stay Windows-1252.
+    EXPECT_EQ(Section(text, "BANK ACCOUNTS"),
+              "BANK ACCOUNTS\r\n\r\n"
+              " Cardnumber: 1\r\n"
+              " Bank            First Bank\r\n"
+              " Branch Number   12-34\r\n"
+              " Account Holder  J. Doe\r\n"
+              " Account Number  0042\r\n"
+              " Note:           one\r\r\n"
+              "                 two\r\n"
+              "\r\n"
+              " Cardnumber: 2\r\n"
+              " Bank            Caf\xE9 \x80\r\n"
+              " Branch Number   line\r\nbreak\r\n"
+              " Account Holder  \r\n"
+              " Account Number  \r\n"
+              " Note:           \r\n"
+              "\r\n"
+              "======================\r\n\r\n");
+    EXPECT_NE(Section(text, "ATM/PIN CARDS").find(" ATM/PIN Code      1234\r\n"),
+              std::string::npos);
+
+    const std::string plain =
+        BuildTextExport(collection, "cards.qxf", "04/05/2025", {false, false});
+    // Without notes a block has the number, the four values and the empty line.
+    EXPECT_NE(plain.find(" Number     \r\n\r\n======"), std::string::npos);
+    EXPECT_EQ(plain.find("ATM/PIN"), std::string::npos);
+    EXPECT_EQ(plain.find("1234"), std::string::npos);
+    EXPECT_EQ(plain.find("Note:"), std::string::npos);
+}
+
+TEST(TextExport, HeadingTextsBecomeWindows1252) {
+    const CardCollection collection;
+    const std::string text =
+        BuildTextExport(collection, "caf\xC3\xA9 \xD0\x9A.qxe", "4.5.2025 \xE2\x82\xAC", {});
+    EXPECT_EQ(text.substr(0, text.find("WWW SITES")),
+              "Filename: caf\xE9 ?.qxe\t4.5.2025 \x80\r\n\r\n");
+}
+
+class TextExportFile : public testing::TempFolderTest {};
+
+TEST_F(TextExportFile, WritesOwnerOnlyAndReplacesTheWholeFile) {
+    CardCollection collection;
+    AddCard(collection, 0, {"site", "url", "me", "secret"});
+    const std::string path = Path("export.txt");
+    Write(path, std::string(100000, 'o'));
+    ::chmod(path.c_str(), 0644);
+    std::string message;
+    ASSERT_TRUE(ExportText(path, collection, "cards.qxf", "04/05/2025", {}, message)) << message;
+    EXPECT_EQ(Read(path), BuildTextExport(collection, "cards.qxf", "04/05/2025", {}));
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+}
+
+TEST_F(TextExportFile, FailuresKeepTheOldFileAndNameTheFullPath) {
+    CardCollection collection;
+    AddCard(collection, 0, {"site", "url", "me", std::string(100000, 's')});
+    const std::string existing = Path("old.txt");
+    Write(existing, "previous export");
+    const std::string inFolder = Path("folder.txt");
+    std::filesystem::create_directory(inFolder);
+    const auto exportTo = [&](const std::string& path) {
+        std::string message;
+        EXPECT_FALSE(ExportText(path, collection, "t", "d", {}, message)) << path;
+        return message;
+    };
+
+    EXPECT_EQ(exportTo(inFolder), "Access to " + inFolder + " was denied.");
+    EXPECT_TRUE(std::filesystem::is_directory(inFolder));
+    EXPECT_EQ(exportTo(Path("missing/out.txt")),
+              Path("missing/out.txt") + " contains an invalid path.");
+    EXPECT_EQ(exportTo(existing + "/out.txt"), existing + "/out.txt contains an invalid path.");
+
+    // A relative path is named in full.
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(folder_);
+    EXPECT_EQ(exportTo("folder.txt"), "Access to " + inFolder + " was denied.");
+    std::filesystem::current_path(before);
+
+    // The disk filling up part way.
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const std::string message = exportTo(existing);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(message, "Disk full while accessing " + existing + ".");
+
+    if (::geteuid() != 0) {  // the superuser writes into any folder
+        const std::string locked = Path("locked");
+        std::filesystem::create_directory(locked);
+        ::chmod(locked.c_str(), 0500);
+        EXPECT_EQ(exportTo(locked + "/out.txt"), "Access to " + locked + "/out.txt was denied.");
+        ::chmod(locked.c_str(), 0700);
+        std::filesystem::remove(locked);
+    }
+    EXPECT_EQ(Read(existing), "previous export");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 2);
+}
+
+}  // namespace
+}  // namespace quillox::output
