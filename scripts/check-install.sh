@@ -151,6 +151,28 @@ for image in $(grep -o 'src="[^"]*"' "$guide" | sed 's/^src="//; s/"$//'); do
 done
 grep -q '<img' "$guide" || fail "the user guide shows no picture"
 
+echo "-- Starting Quillox from its desktop entry for the first time, in an empty home"
+home=$work/home
+mkdir -p "$home"
+# A clean environment, as a desktop session starts programs: the installed
+# program on the PATH, the installed desktop entry among the data folders.
+if ! env -i PATH="$prefix/bin:/usr/bin:/bin" HOME="$home" XDG_DATA_DIRS="$share:/usr/share" \
+    xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+        gtk-launch quillox.desktop 2>/dev/null
+        for _ in $(seq 100); do
+            window=$(xdotool search --onlyvisible --name "^Quillox\$" 2>/dev/null | head -n 1)
+            if [ -n "$window" ]; then
+                kill "$(xdotool getwindowpid "$window")"
+                exit 0
+            fi
+            sleep 0.2
+        done
+        exit 1
+    '; then
+    fail "quillox did not show its window when started from its desktop entry"
+fi
+[ -f "$home/.config/Quillox/Quillox.conf" ] || fail "the first start made no settings file"
+
 if [ "$failures" -ne 0 ]; then
     echo "$failures installation check(s) failed" >&2
     exit 1

@@ -9,7 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
-quillox_install_packages
+quillox_install_packages "${QUILLOX_SCREENSHOT_PACKAGES[@]}"
 
 program=$PWD/build/bin/quillox
 out=$(realpath -m "${1:-docs/images}")
