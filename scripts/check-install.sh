@@ -144,8 +144,11 @@ if [ "$completions" != "$expected_completions" ]; then
     diff -u <(echo "$expected_completions") <(echo "$completions") >&2 || true
 fi
 
-echo "-- Checking the user guide's pictures"
+echo "-- Checking the user guide's pictures and links"
 guide=$share/doc/quillox/user-guide.html
+for anchor in $(grep -o 'href="#[^"]*"' "$guide" | sed 's/^href="#//; s/"$//' | sort -u); do
+    grep -q "id=\"$anchor\"" "$guide" || fail "the user guide links to #$anchor, which it lacks"
+done
 for image in $(grep -o 'src="[^"]*"' "$guide" | sed 's/^src="//; s/"$//'); do
     [ -f "$(dirname "$guide")/$image" ] || fail "the user guide shows $image, which is not installed"
 done
