@@ -3,6 +3,8 @@
 install(TARGETS quillox quillox-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(WIN32)
     target_link_libraries(quillox PRIVATE quillox_version_resource)
+    # The package below is a Debian one.
+    return()
 endif()
 
 set(CPACK_GENERATOR DEB)
