@@ -74,7 +74,7 @@ EOF
 
 export HOME=$work/home XDG_CONFIG_HOME=$work/config
 export QUILLOX_PROGRAM=$program QUILLOX_SHOTS=$out QUILLOX_LOG=$work/quillox.log
-xvfb-run -a -s "-screen 0 1024x768x24" bash -euo pipefail -c '
+if ! xvfb-run -a -s "-screen 0 1024x768x24" bash -euo pipefail -c '
     # The window named exactly "title", waited for up to ten seconds.
     window() {
         for _ in $(seq 50); do
@@ -133,4 +133,8 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -euo pipefail -c '
     keys alt+p
     shot "$(window "Preferences")" preferences
     keys Escape
-'
+'; then
+    echo "The pictures could not be taken; the program said:" >&2
+    grep -v "Gtk-CRITICAL\\|^\$" "$work/quillox.log" >&2 || true
+    exit 1
+fi
