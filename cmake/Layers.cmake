@@ -24,6 +24,8 @@ macro(quillox_layer target)
 endmacro()
 
 quillox_layer(quillox_wx)
+quillox_layer(quillox_version FOLDER version)
+quillox_layer(quillox_version_resource FOLDER version)
 quillox_layer(quillox_store FOLDER store)
 quillox_layer(quillox_ui FOLDER ui LINKS quillox_store quillox_wx)
 quillox_layer(quillox_prefs FOLDER prefs LINKS quillox_ui)
@@ -37,8 +39,8 @@ quillox_layer(quillox_cards_core FOLDER cards LINKS quillox_document_core)
 quillox_layer(quillox_cards FOLDER cards
               LINKS quillox_cards_core quillox_document quillox_output quillox_web)
 quillox_layer(quillox_app FOLDER app LINKS quillox_cards)
-quillox_layer(quillox FOLDER app LINKS quillox_app)
-quillox_layer(quillox_cli_core FOLDER cli LINKS quillox_store quillox_output_core)
+quillox_layer(quillox FOLDER app LINKS quillox_app quillox_version_resource)
+quillox_layer(quillox_cli_core FOLDER cli LINKS quillox_store quillox_output_core quillox_version)
 quillox_layer(quillox-cli FOLDER cli LINKS quillox_cli_core)
 
 # Every target that target may link, directly or through others, into out.

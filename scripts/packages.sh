@@ -10,7 +10,18 @@ QUILLOX_PACKAGES=(
     libxml2-dev libxml2-utils
     libwxgtk3.2-dev libgtk-3-dev
     xvfb xauth
+    # the manual pages and the user guide, written at build time
+    pandoc gzip
+    # the checks of what Quillox installs (scripts/check-install.sh)
+    desktop-file-utils appstream libxml2-utils man-db shared-mime-info
+    xdg-utils libfile-mimeinfo-perl bash-completion libgtk-3-bin xdotool
 )
+
+# Only for building the Debian package (scripts/package.sh).
+QUILLOX_PACKAGING_PACKAGES=(dpkg-dev file lintian)
+
+# Only for taking the user guide's pictures (scripts/screenshots.sh).
+QUILLOX_SCREENSHOT_PACKAGES=(imagemagick python3)
 
 quillox_install_packages() {
     local missing=()

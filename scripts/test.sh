@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the plain build, the
-# same suite under AddressSanitizer and UndefinedBehaviorSanitizer, then a
-# short fuzz run of the file readers. Exits non-zero on any failure.
+# checks of what it installs, the same suite under AddressSanitizer and
+# UndefinedBehaviorSanitizer, then a short fuzz run of the file readers. Exits
+# non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -21,6 +22,9 @@ echo "== Build and test"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLOX_BENCH=ON
 cmake --build build -j "$jobs"
 run_tests build
+
+echo "== What Quillox installs: desktop entry, file types, manual pages, file list"
+scripts/check-install.sh build
 
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUILLOX_SANITIZE=address,undefined

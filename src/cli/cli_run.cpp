@@ -3,10 +3,7 @@
 #include <ostream>
 
 #include "cli/commands.h"
-
-#ifndef QUILLOX_VERSION
-#define QUILLOX_VERSION "unknown"
-#endif
+#include "version/version_info.h"
 
 namespace quillox::cli {
 
@@ -26,7 +23,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
             out << kUsage;
             return kExitOk;
         case Command::Version:
-            out << "quillox-cli " << QUILLOX_VERSION << '\n';
+            out << "quillox-cli " << version::kVersion << '\n';
             return kExitOk;
         case Command::Show:
             return RunShow(*options, context);
