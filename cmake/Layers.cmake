@@ -5,6 +5,7 @@
 #     <- ui (shared widgets) <- prefs
 #     <- document <- output, web <- cards <- app
 #   cli on store and output's toolkit-free library
+#   app and cli on the version record (version)
 #
 # A line names a target, its folder under src/ and the targets right beneath
 # it; the target may link those and, through them, whatever they may link.
@@ -38,7 +39,7 @@ quillox_layer(quillox_web FOLDER web LINKS quillox_web_core quillox_document)
 quillox_layer(quillox_cards_core FOLDER cards LINKS quillox_document_core)
 quillox_layer(quillox_cards FOLDER cards
               LINKS quillox_cards_core quillox_document quillox_output quillox_web)
-quillox_layer(quillox_app FOLDER app LINKS quillox_cards)
+quillox_layer(quillox_app FOLDER app LINKS quillox_cards quillox_version)
 quillox_layer(quillox FOLDER app LINKS quillox_app quillox_version_resource)
 quillox_layer(quillox_cli_core FOLDER cli LINKS quillox_store quillox_output_core quillox_version)
 quillox_layer(quillox-cli FOLDER cli LINKS quillox_cli_core)

@@ -133,6 +133,11 @@ if ! xvfb-run -a -s "-screen 0 1024x768x24" bash -euo pipefail -c '
     keys alt+p
     shot "$(window "Preferences")" preferences
     keys Escape
+
+    # Help > About Quillox..., as a new user finds it.
+    keys alt+h a
+    shot "$(window "About Quillox")" about-box
+    keys Escape
 '; then
     echo "The pictures could not be taken; the program said:" >&2
     grep -v "Gtk-CRITICAL\\|^\$" "$work/quillox.log" >&2 || true

@@ -72,7 +72,6 @@ const int kNotHandledHere[] = {
     wxID_PASTE,
     wxID_CUT,
     cmd::kArrangeIcons,
-    wxID_ABOUT,
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <wx/cmdline.h>
 #include <wx/filehistory.h>
 
+#include "app/about_dialog.h"
 #include "app/document_template.h"
 #include "app/main_frame.h"
 #include "app/splash_window.h"
@@ -36,6 +37,7 @@ bool QuilloxApp::OnInit() {
     SetVendorName("QMT");
     SetAppName("Quillox");
     prefs::InstallSettingsStore();
+    Bind(wxEVT_MENU, &QuilloxApp::OnAbout, this, wxID_ABOUT);
 
     manager_ = new QuilloxDocManager;
     manager_->GetFileHistory();
@@ -67,6 +69,11 @@ void QuilloxApp::OpenMostRecentFile() {
     if (history != nullptr && history->GetCount() > 0) {
         manager_->CreateDocument(history->GetHistoryFile(0), wxDOC_SILENT);
     }
+}
+
+void QuilloxApp::OnAbout(wxCommandEvent&) {
+    CAboutDlg dialog(frame_);
+    dialog.ShowModal();
 }
 
 int QuilloxApp::FilterEvent(wxEvent& event) {

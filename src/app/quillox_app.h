@@ -24,6 +24,9 @@ class QuilloxApp : public wxApp {
     void DisableSplash() { splashWanted_ = false; }
 
   private:
+    // Help > About Quillox..., with or without a document.
+    void OnAbout(wxCommandEvent& event);
+
     wxDocManager* manager_ = nullptr;
     CMainFrame* frame_ = nullptr;
     bool splashWanted_ = true;
