@@ -19,7 +19,6 @@ class DdeHost {
     static std::unique_ptr<DdeHost> Start(std::string& error);
 
     DdeInstance& Instance() { return instance_; }
-    const std::string& Folder() const { return folder_; }
 
   private:
     explicit DdeHost(std::string folder)
