@@ -35,7 +35,7 @@ quillox_layer(quillox_document FOLDER document LINKS quillox_document_core quill
 quillox_layer(quillox_output_core FOLDER output LINKS quillox_store)
 quillox_layer(quillox_output FOLDER output LINKS quillox_output_core quillox_document)
 quillox_layer(quillox_web_core FOLDER web LINKS quillox_store)
-quillox_layer(quillox_web FOLDER web LINKS quillox_web_core quillox_document)
+quillox_layer(quillox_web FOLDER web LINKS quillox_web_core quillox_document quillox_version)
 quillox_layer(quillox_cards_core FOLDER cards LINKS quillox_document_core)
 quillox_layer(quillox_cards FOLDER cards
               LINKS quillox_cards_core quillox_document quillox_output quillox_web)

@@ -1,6 +1,6 @@
 # wxWidgets as one interface target, so that its include folders, definitions
 # and libraries reach only the targets that link it; the store never does.
-find_package(wxWidgets 3.2 REQUIRED COMPONENTS core base html)
+find_package(wxWidgets 3.2 REQUIRED COMPONENTS core base html net)
 add_library(quillox_wx INTERFACE)
 # Marked as system headers: the toolkit's own headers do not build warning-free
 # under our warning set.

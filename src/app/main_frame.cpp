@@ -53,17 +53,6 @@ const int kNotHandledHere[] = {
     cmd::kDeleteCardTool,
     cmd::kEditCard,
     cmd::kUpdateCardTool,
-    cmd::kLaunchWww,
-    cmd::kLaunchEmail,
-    cmd::kLaunchLogin,
-    cmd::kLaunchNews,
-    cmd::kLaunchFtp,
-    cmd::kLaunchBrowserTool,
-    cmd::kLoadWebPageMenu,
-    cmd::kGetWebPageMenu,
-    cmd::kOnlineDocumentation,
-    cmd::kHelpReader,
-    cmd::kHomePage,
     wxID_PRINT,
     wxID_PREVIEW,
     wxID_PRINT_SETUP,
@@ -98,6 +87,7 @@ CMainFrame::CMainFrame(wxDocManager* manager, const wxString& title)
     for (const int id : cmd::kChangeCategory) {
         Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateNotHandledHere, this, id);
     }
+    BindWebCommands();
     Centre();
 }
 

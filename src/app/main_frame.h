@@ -2,15 +2,20 @@
 
 #include <wx/docmdi.h>
 #include <wx/timer.h>
+#include <memory>
 #include <string>
 
 #include "document/document_host.h"
+#include "web/browser_opener.h"
 
 namespace quillox {
 
 class CategoryBar;
 class CQuilloxNewDoc;
 class CQuilloxNewView;
+namespace web {
+class DdeInstance;
+}  // namespace web
 
 // The MDI main window: toolbar, status bar and the category bar shared by
 // all document windows; routes the commands that belong to no document. It is
@@ -63,6 +68,14 @@ class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
     bool PrintAtmCodes() const { return printAtm_ == 1; }
     bool PrintNotes() const { return printNotes_ == 1; }
 
+    // The browser and helper programs (main_frame_web.cpp). The process's
+    // DDE instance carries the browser conversation from now on.
+    void ConnectBrowser(web::DdeInstance& dde);
+    // The first start's look for installed browsers; the path cache follows.
+    void RecordInstalledBrowsers();
+    // The programs the user chose to start with Quillox, in their order.
+    void PerformStartUpLaunches();
+
   private:
     void CreateMainToolBar();
     void CreateMainStatusBar();
@@ -83,12 +96,23 @@ class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
     void OnUpdateToggleToolbar(wxUpdateUIEvent& event);
     void OnUpdateToggleStatusBar(wxUpdateUIEvent& event);
 
+    void BindWebCommands();
+    void OnLoadWebPage(wxCommandEvent& event);
+    void OnGetWebPage(wxCommandEvent& event);
+    void OnLaunchWww(wxCommandEvent& event);
+    void OnLaunchHelper(wxCommandEvent& event);
+    void OnOnlineDocumentation(wxCommandEvent& event);
+    void OnHelpReader(wxCommandEvent& event);
+    void OnHomePage(wxCommandEvent& event);
+
     CategoryBar* categoryBar_ = nullptr;
     wxTimer autoSaveTimer_;
     int cardCopiedFlag_ = 0;
     HelperPaths helperPaths_;
     long printAtm_ = 1;
     long printNotes_ = 1;
+    web::DdeInstance* dde_ = nullptr;
+    std::unique_ptr<web::BrowserOpener> browser_;
 
     wxDECLARE_EVENT_TABLE();
 };

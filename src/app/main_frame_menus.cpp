@@ -147,9 +147,10 @@ wxMenuBar* CMainFrame::CreateDocumentMenuBar(wxDocManager* manager) {
 void CMainFrame::SetUpAccelerators() {
     // Keys that no menu item carries; the menu items bring their own.
     wxAcceleratorEntry entries[] = {
-        {wxACCEL_ALT, WXK_BACK, wxID_UNDO},       {wxACCEL_SHIFT, WXK_DELETE, wxID_CUT},
-        {wxACCEL_NORMAL, WXK_F6, cmd::kNextPane}, {wxACCEL_SHIFT, WXK_F6, cmd::kPreviousPane},
-        {wxACCEL_SHIFT, WXK_INSERT, wxID_PASTE},  {wxACCEL_CTRL, 'X', wxID_CUT},
+        {wxACCEL_ALT, WXK_BACK, wxID_UNDO},         {wxACCEL_SHIFT, WXK_DELETE, wxID_CUT},
+        {wxACCEL_NORMAL, WXK_F6, cmd::kNextPane},   {wxACCEL_SHIFT, WXK_F6, cmd::kPreviousPane},
+        {wxACCEL_SHIFT, WXK_INSERT, wxID_PASTE},    {wxACCEL_CTRL, 'X', wxID_CUT},
+        {wxACCEL_CTRL, 'W', cmd::kLoadWebPageMenu}, {wxACCEL_ALT, 'W', cmd::kGetWebPageMenu},
     };
     SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(std::size(entries)), entries));
 }

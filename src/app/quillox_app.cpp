@@ -2,6 +2,7 @@
 
 #include <wx/cmdline.h>
 #include <wx/filehistory.h>
+#include <wx/msgdlg.h>
 
 #include "app/about_dialog.h"
 #include "app/document_template.h"
@@ -10,10 +11,14 @@
 #include "document/doc_manager.h"
 #include "prefs/recent_files.h"
 #include "prefs/settings.h"
+#include "web/dde_host.h"
 
 namespace quillox {
 
 wxIMPLEMENT_APP_NO_MAIN(QuilloxApp);
+
+QuilloxApp::QuilloxApp() = default;
+QuilloxApp::~QuilloxApp() = default;
 
 void QuilloxApp::OnInitCmdLine(wxCmdLineParser& parser) {
     wxApp::OnInitCmdLine(parser);
@@ -34,6 +39,13 @@ bool QuilloxApp::OnInit() {
         return false;
     }
     splash::SetEnabled(splashWanted_);
+    std::string ddeError;
+    dde_ = web::DdeHost::Start(ddeError);
+    if (dde_ == nullptr) {
+        wxMessageBox("DDE initialisation failed.\n\n" + wxString::FromUTF8(ddeError), "Quillox",
+                     wxOK | wxICON_ERROR);
+        return false;
+    }
     SetVendorName("QMT");
     SetAppName("Quillox");
     prefs::InstallSettingsStore();
@@ -46,6 +58,7 @@ bool QuilloxApp::OnInit() {
     }
 
     frame_ = new CMainFrame(manager_, "Quillox");
+    frame_->ConnectBrowser(dde_->Instance());
     // The template, owned by the manager, hands the frame to every document.
     new QuilloxDocTemplate(manager_, *frame_);
     SetTopWindow(frame_);
@@ -53,15 +66,20 @@ bool QuilloxApp::OnInit() {
     frame_->Show();
     frame_->Update();
     frame_->LoadHelperPathCache();
+    PerformStartUpChoices();
+    return true;
+}
 
+void QuilloxApp::PerformStartUpChoices() {
     if (prefs::Read(prefs::kFirstStartDone) != 1) {
         prefs::Write(prefs::kFirstStartDone, 1);
+        frame_->RecordInstalledBrowsers();
     }
+    frame_->PerformStartUpLaunches();
     splash::Show(frame_);
     if (prefs::Read(prefs::kCheckOpenFiles) == 1) {
         OpenMostRecentFile();
     }
-    return true;
 }
 
 void QuilloxApp::OpenMostRecentFile() {
@@ -92,6 +110,8 @@ int QuilloxApp::OnExit() {
     if (wxConfigBase* config = wxConfigBase::Get(false)) {
         config->Flush();
     }
+    // The conversations and sockets end while wxWidgets still runs.
+    dde_.reset();
     return wxApp::OnExit();
 }
 

@@ -2,21 +2,31 @@
 
 #include <wx/app.h>
 #include <wx/docview.h>
+#include <memory>
 
 namespace quillox {
 
 class CMainFrame;
+namespace web {
+class DdeHost;
+}  // namespace web
 
 // The process: settings, the one document template, the main frame, the
 // splash window and the user's start-up choices.
 class QuilloxApp : public wxApp {
   public:
+    QuilloxApp();
+    ~QuilloxApp() override;
     bool OnInit() override;
     int OnExit() override;
     void OnInitCmdLine(wxCmdLineParser& parser) override;
     bool OnCmdLineParsed(wxCmdLineParser& parser) override;
     int FilterEvent(wxEvent& event) override;
 
+    // What the user chose to happen at start-up, once the main window shows:
+    // the first start's look for browsers, the programs to start, the most
+    // recent file.
+    void PerformStartUpChoices();
     // Opens entry 1 of the recent-file list, if there is one.
     void OpenMostRecentFile();
     CMainFrame* MainFrame() const { return frame_; }
@@ -29,6 +39,7 @@ class QuilloxApp : public wxApp {
 
     wxDocManager* manager_ = nullptr;
     CMainFrame* frame_ = nullptr;
+    std::unique_ptr<web::DdeHost> dde_;
     bool splashWanted_ = true;
     bool embedded_ = false;
 };
