@@ -1,5 +1,6 @@
 #pragma once
 
+#include <wx/cmndata.h>
 #include <wx/docmdi.h>
 #include <wx/timer.h>
 #include <string>
@@ -60,14 +61,20 @@ class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
     void LoadHelperPathCache();
     void ReloadPrintFlags();
     const HelperPaths& GetHelperPaths() const { return helperPaths_; }
-    bool PrintAtmCodes() const { return printAtm_ == 1; }
-    bool PrintNotes() const { return printNotes_ == 1; }
+    bool PrintAtmCodes() const override { return printAtm_ == 1; }
+    bool PrintNotes() const override { return printNotes_ == 1; }
+
+    // Print Setup and print preview (main_frame_print.cpp).
+    wxPrintData& PrintData() override { return pageSetup_.GetPrintData(); }
+    void ShowCategoryBar(bool shown) override;
 
   private:
     void CreateMainToolBar();
     void CreateMainStatusBar();
     wxMenuBar* CreateFrameMenuBar();
     void SetUpAccelerators();
+    void BindPrintCommands();
+    void OnPrintSetup(wxCommandEvent& event);
 
     void OnFileOpen(wxCommandEvent& event);
     void OnCategoryChosen(wxCommandEvent& event);
@@ -89,6 +96,8 @@ class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
     HelperPaths helperPaths_;
     long printAtm_ = 1;
     long printNotes_ = 1;
+    // Paper, orientation and printer for every print and preview.
+    wxPageSetupDialogData pageSetup_;
 
     wxDECLARE_EVENT_TABLE();
 };
