@@ -10,6 +10,7 @@ QUILLOX_PACKAGES=(
     libxml2-dev libxml2-utils
     libwxgtk3.2-dev libgtk-3-dev
     xvfb xauth
+    ghostscript
 )
 
 quillox_install_packages() {
