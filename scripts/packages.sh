@@ -10,6 +10,8 @@ QUILLOX_PACKAGES=(
     libxml2-dev libxml2-utils
     libwxgtk3.2-dev libgtk-3-dev
     xvfb xauth
+    # reading printed pages back in the tests
+    ghostscript
     # the manual pages and the user guide, written at build time
     pandoc gzip
     # the checks of what Quillox installs (scripts/check-install.sh)

@@ -55,7 +55,6 @@ const int kNotHandledHere[] = {
     cmd::kUpdateCardTool,
     wxID_PRINT,
     wxID_PREVIEW,
-    wxID_PRINT_SETUP,
     wxID_UNDO,
     wxID_COPY,
     wxID_PASTE,
@@ -73,6 +72,7 @@ CMainFrame::CMainFrame(wxDocManager* manager, const wxString& title)
     CreateMainToolBar();
     CreateMainStatusBar();
     SetUpAccelerators();
+    BindPrintCommands();
 
     // The category bar sits above the document windows' area.
     categoryBar_ = new CategoryBar(this);

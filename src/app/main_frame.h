@@ -1,5 +1,6 @@
 #pragma once
 
+#include <wx/cmndata.h>
 #include <wx/docmdi.h>
 #include <wx/timer.h>
 #include <memory>
@@ -65,8 +66,12 @@ class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
     void LoadHelperPathCache();
     void ReloadPrintFlags();
     const HelperPaths& GetHelperPaths() const { return helperPaths_; }
-    bool PrintAtmCodes() const { return printAtm_ == 1; }
-    bool PrintNotes() const { return printNotes_ == 1; }
+    bool PrintAtmCodes() const override { return printAtm_ == 1; }
+    bool PrintNotes() const override { return printNotes_ == 1; }
+
+    // Print Setup and print preview (main_frame_print.cpp).
+    wxPrintData& PrintData() override { return pageSetup_.GetPrintData(); }
+    void ShowCategoryBar(bool shown) override;
 
     // The browser and helper programs (main_frame_web.cpp). The process's
     // DDE instance carries the browser conversation from now on.
@@ -81,6 +86,8 @@ class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
     void CreateMainStatusBar();
     wxMenuBar* CreateFrameMenuBar();
     void SetUpAccelerators();
+    void BindPrintCommands();
+    void OnPrintSetup(wxCommandEvent& event);
 
     void OnFileOpen(wxCommandEvent& event);
     void OnCategoryChosen(wxCommandEvent& event);
@@ -113,6 +120,8 @@ class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
     long printNotes_ = 1;
     web::DdeInstance* dde_ = nullptr;
     std::unique_ptr<web::BrowserOpener> browser_;
+    // Paper, orientation and printer for every print and preview.
+    wxPageSetupDialogData pageSetup_;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -50,6 +50,7 @@ bool CQuilloxNewView::OnCreate(wxDocument* document, long flags) {
     }
     list_->Bind(wxEVT_DATAVIEW_COLUMN_HEADER_CLICK, &CQuilloxNewView::OnHeaderClick, this);
     BindCardCommands();
+    BindOutputCommands();
     child->Show();
     Activate(true);
     return true;

@@ -78,6 +78,14 @@ class CQuilloxNewView : public wxView {
     void OnUpdatePaste(wxUpdateUIEvent& event);
     void OnUpdateFind(wxUpdateUIEvent& event);
 
+    // Exports and printing (quillox_view_output.cpp).
+    void BindOutputCommands();
+    void OnExportText(wxCommandEvent& event);
+    void OnExportXml(wxCommandEvent& event);
+    void OnPrint(wxCommandEvent& event);
+    void OnPrintPreview(wxCommandEvent& event);
+    void OnUpdatePrint(wxUpdateUIEvent& event);
+
     // The main window, from the document, once the view is created.
     DocumentHost* host_ = nullptr;
     CardListRows rows_;

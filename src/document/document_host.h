@@ -3,6 +3,7 @@
 #include <string>
 
 class wxDocument;
+class wxPrintData;
 class wxView;
 class wxWindow;
 
@@ -10,8 +11,8 @@ namespace quillox {
 
 // What a document and its views need from the main window that shows them:
 // the category bar, the status bar, the auto-save timer, the flag of Copy
-// Card and the windows of the documents. The main frame implements it and
-// hands itself to every document it creates.
+// Card, the print settings and the windows of the documents. The main frame
+// implements it and hands itself to every document it creates.
 class DocumentHost {
   public:
     // The window the document's dialogs open over.
@@ -35,6 +36,14 @@ class DocumentHost {
     // Set by Copy Card in any window and cleared by Paste Card.
     virtual int GetCardCopiedFlag() const = 0;
     virtual void SetCardCopiedFlag(int flag) = 0;
+
+    // "Print ATM" and "Print Notes" as the main window holds them.
+    virtual bool PrintAtmCodes() const = 0;
+    virtual bool PrintNotes() const = 0;
+    // The printer and paper chosen in Print Setup, kept while the program runs.
+    virtual wxPrintData& PrintData() = 0;
+    // The category bar hides while a print preview runs.
+    virtual void ShowCategoryBar(bool shown) = 0;
 
     // Makes the window in which view shows document.
     virtual wxWindow* CreateDocumentWindow(wxDocument& document, wxView& view) = 0;

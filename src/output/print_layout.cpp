@@ -100,7 +100,10 @@ std::vector<TextDraw> LayoutPage(const CardCollection& collection, const PrintJo
     std::vector<TextDraw> draws;
     draws.push_back({0, 0, OnOneRow(job.title)});
     draws.push_back({geometry.width - kProductNameRoom, 0, kPrintProductName});
-    const int footerY = geometry.height - kFooterRise;
+    // The footer's row starts 100 pixels above the bottom, or higher when the
+    // font is taller than that (a printer of high resolution), so that the
+    // page number and date never run off the page.
+    const int footerY = geometry.height - std::max(kFooterRise, geometry.charHeight);
     draws.push_back({geometry.width / 2, footerY, std::to_string(page)});
     draws.push_back({0, footerY, OnOneRow(job.date)});
 

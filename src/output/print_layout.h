@@ -53,7 +53,8 @@ int PageCount(int cardCount, int cardsPerPage);
 int PageCount(const CardCollection& collection, const PrintJob& job, const PageGeometry& geometry);
 
 // Everything page n (1-based) shows: title and product name at the top, the
-// page number and date at the bottom, and its cards in blocks of rows.
+// page number and date on the bottom row (100 pixels up, or the font's
+// height when that is more), and its cards in blocks of rows.
 std::vector<TextDraw> LayoutPage(const CardCollection& collection, const PrintJob& job,
                                  const PageGeometry& geometry, int page);
 

@@ -3,6 +3,7 @@
 // not hold, they change nothing.
 #include <gtest/gtest.h>
 
+#include <wx/cmndata.h>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,9 +29,14 @@ class BarOnlyHost : public DocumentHost {
     void ArmAutoSaveTimer() override {}
     int GetCardCopiedFlag() const override { return 0; }
     void SetCardCopiedFlag(int) override {}
+    bool PrintAtmCodes() const override { return true; }
+    bool PrintNotes() const override { return true; }
+    wxPrintData& PrintData() override { return printData; }
+    void ShowCategoryBar(bool) override {}
     wxWindow* CreateDocumentWindow(wxDocument&, wxView&) override { return nullptr; }
 
     std::string shown = "Credit Cards";
+    wxPrintData printData;
 };
 
 // A view without a window that writes down every update.

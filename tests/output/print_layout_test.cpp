@@ -115,6 +115,12 @@ TEST(PrintLayout, APageDrawsHeaderFooterAndCardBlocks) {
     const std::vector<TextDraw> withoutNotes =
         LayoutPage(collection, Job("WWW Sites", false), kPage, 1);
     EXPECT_EQ(withoutNotes, std::vector<TextDraw>(expected.begin(), expected.end() - 3));
+
+    // A font taller than 100 pixels lifts the footer so that it stays whole.
+    const std::vector<TextDraw> tall =
+        LayoutPage(collection, Job("WWW Sites"), {167, 90, 9921, 14031}, 1);
+    EXPECT_EQ(tall[2], (TextDraw{4960, 14031 - 167, "1"}));
+    EXPECT_EQ(tall[3], (TextDraw{0, 14031 - 167, "03/04/25"}));
 }
 
 TEST(PrintLayout, ShowAllRunsThroughTheCategoriesAndFiltersAtmPinCards) {
