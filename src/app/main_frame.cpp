@@ -41,6 +41,7 @@ namespace {
 // them, or whose windows come with later work: nobody is there to carry them
 // out, so they stand in the menus and toolbar disabled.
 const int kNotHandledHere[] = {
+    cmd::kSetPassword,
     cmd::kExportText,
     cmd::kExportXml,
     cmd::kCopyPasswordMenu,
@@ -79,12 +80,13 @@ const int kNotHandledHere[] = {
 
 CMainFrame::CMainFrame(wxDocManager* manager, const wxString& title)
     : wxDocMDIParentFrame(manager, nullptr, wxID_ANY, title, wxDefaultPosition, wxSize(700, 480)),
+      appTitle_(title),
       autoSaveTimer_(this, cmd::kAutoSaveTimer) {
     SetIcons(AppIcons());
     SetMenuBar(CreateFrameMenuBar());
     CreateMainToolBar();
     CreateMainStatusBar();
-    SetUpAccelerators();
+    SetUpKeyboard();
 
     // The category bar sits above the document windows' area.
     categoryBar_ = new CategoryBar(this);
@@ -99,6 +101,7 @@ CMainFrame::CMainFrame(wxDocManager* manager, const wxString& title)
     for (const int id : cmd::kChangeCategory) {
         Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateNotHandledHere, this, id);
     }
+    Bind(wxEVT_IDLE, &CMainFrame::OnIdleShowTitle, this);
     Centre();
 }
 

@@ -63,11 +63,21 @@ class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
     bool PrintAtmCodes() const { return printAtm_ == 1; }
     bool PrintNotes() const { return printNotes_ == 1; }
 
+  protected:
+    // Commands that their update rule disables do nothing from any route.
+    bool TryBefore(wxEvent& event) override;
+
   private:
     void CreateMainToolBar();
     void CreateMainStatusBar();
     wxMenuBar* CreateFrameMenuBar();
-    void SetUpAccelerators();
+    // The key table, and a focus inside the frame so that its keys work
+    // while no document window is open (main_frame_keys.cpp).
+    void SetUpKeyboard();
+    void OnIdleKeepFocus(wxIdleEvent& event);
+    // "Quillox - " and the active document's title, or "Quillox" alone
+    // (main_frame_title.cpp).
+    void OnIdleShowTitle(wxIdleEvent& event);
 
     void OnFileOpen(wxCommandEvent& event);
     void OnCategoryChosen(wxCommandEvent& event);
@@ -83,6 +93,7 @@ class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
     void OnUpdateToggleToolbar(wxUpdateUIEvent& event);
     void OnUpdateToggleStatusBar(wxUpdateUIEvent& event);
 
+    wxString appTitle_;
     CategoryBar* categoryBar_ = nullptr;
     wxTimer autoSaveTimer_;
     int cardCopiedFlag_ = 0;

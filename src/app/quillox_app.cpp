@@ -55,11 +55,15 @@ bool QuilloxApp::OnInit() {
     if (prefs::Read(prefs::kFirstStartDone) != 1) {
         prefs::Write(prefs::kFirstStartDone, 1);
     }
+    FinishStartUp();
+    return true;
+}
+
+void QuilloxApp::FinishStartUp() {
     splash::Show(frame_);
     if (prefs::Read(prefs::kCheckOpenFiles) == 1) {
         OpenMostRecentFile();
     }
-    return true;
 }
 
 void QuilloxApp::OpenMostRecentFile() {

@@ -52,6 +52,9 @@ bool CQuilloxNewView::OnCreate(wxDocument* document, long flags) {
     BindCardCommands();
     child->Show();
     Activate(true);
+    // The first update: a new document is never updated otherwise, and its
+    // window would show the category and count of the one before it.
+    OnUpdate(nullptr, nullptr);
     return true;
 }
 
@@ -68,8 +71,10 @@ void CQuilloxNewView::OnUpdate(wxView*, wxObject* hint) {
         RedrawCard(changed->Card());
         return;
     }
-    std::string name = prefs::Read(prefs::kLastSelectedCatg).ToStdString();
-    Refill(name.empty() ? CategoryDisplayName(0) : name);
+    // A remembered name that is no longer one of the bar's shows "WWW Sites",
+    // as no name does, rather than an empty list under a category it does not name.
+    const std::string name = prefs::Read(prefs::kLastSelectedCatg).ToStdString();
+    Refill(name == kShowAllName || FindCategoryByName(name) >= 0 ? name : CategoryDisplayName(0));
 }
 
 void CQuilloxNewView::Refill(const std::string& name) {
@@ -80,6 +85,10 @@ void CQuilloxNewView::Refill(const std::string& name) {
     if (known) {
         ApplyHeadings(name);
         ShowItemCount(name);
+        // The bar names what the list shows; New Card and Delete Card go by it.
+        if (host_ != nullptr && host_->CurrentCategory() != name) {
+            host_->SelectCategory(name);
+        }
     }
     if (selected != nullptr && rows_.RowOf(selected) >= 0) {
         SelectCard(selected);
