@@ -3,6 +3,7 @@
 #include <wx/app.h>
 #include <wx/filedlg.h>
 #include <wx/msgdlg.h>
+#include <wx/stopwatch.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 #include <algorithm>
@@ -21,15 +22,16 @@ void PressKey(wxWindow& focus, int key, int modifiers, const std::function<bool(
     ProcessPendingEvents();
 }
 
-bool WaitUntil(const std::function<bool()>& done) {
-    for (int round = 0; round < 200; ++round) {
-        if (done()) {
-            return true;
+bool WaitUntil(const std::function<bool()>& done, long milliseconds) {
+    const wxStopWatch watch;
+    while (!done()) {
+        if (watch.Time() > milliseconds) {
+            return false;
         }
         wxMilliSleep(10);
         ProcessPendingEvents();
     }
-    return done();
+    return true;
 }
 
 DialogRecorder::DialogRecorder(std::function<int(wxDialog*)> answer) : answer_(std::move(answer)) {

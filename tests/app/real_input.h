@@ -13,8 +13,9 @@
 // until arrived() says the key has come (or a while has passed without it).
 void PressKey(wxWindow& focus, int key, int modifiers, const std::function<bool()>& arrived);
 
-// Waits, handling events, until done() or about two seconds have passed.
-bool WaitUntil(const std::function<bool()>& done);
+// Waits, handling events, until done() or the milliseconds have passed;
+// returns done().
+bool WaitUntil(const std::function<bool()>& done, long milliseconds = 2000);
 
 // Answers every modal dialog, without showing it, through answer (Cancel
 // when none is given), and keeps each in the order shown.
