@@ -95,6 +95,13 @@ CMainFrame::CMainFrame(wxDocManager* manager, const wxString& title)
     sizer->Add(GetClientWindow(), wxSizerFlags(1).Expand());
     SetSizer(sizer);
 
+    // Wide enough for a document window's six columns without scrolling
+    // sideways: the list, its borders and its vertical scroll bar.
+    const int listWidth = CQuilloxNewView::InitialListWidth(*this) + FromDIP(48);
+    if (GetSize().GetWidth() < listWidth) {
+        SetSize(wxSize(listWidth, GetSize().GetHeight()));
+    }
+
     for (const int id : kNotHandledHere) {
         Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateNotHandledHere, this, id);
     }
