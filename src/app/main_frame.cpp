@@ -9,6 +9,7 @@
 
 #include "app/category_bar.h"
 #include "app/child_frame.h"
+#include "app/command_keys.h"
 #include "cards/generate_password_dialog.h"
 #include "cards/generator_use.h"
 #include "cards/quillox_view.h"
@@ -86,7 +87,7 @@ CMainFrame::CMainFrame(wxDocManager* manager, const wxString& title)
     SetMenuBar(CreateFrameMenuBar());
     CreateMainToolBar();
     CreateMainStatusBar();
-    SetUpKeyboard();
+    SetAcceleratorTable(CommandKeys());
 
     // The category bar sits above the document windows' area.
     categoryBar_ = new CategoryBar(this);

@@ -64,17 +64,14 @@ class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
     bool PrintNotes() const { return printNotes_ == 1; }
 
   protected:
-    // Commands that their update rule disables do nothing from any route.
+    // Commands that their update rule disables do nothing from any route
+    // (main_frame_commands.cpp).
     bool TryBefore(wxEvent& event) override;
 
   private:
     void CreateMainToolBar();
     void CreateMainStatusBar();
     wxMenuBar* CreateFrameMenuBar();
-    // The key table, and a focus inside the frame so that its keys work
-    // while no document window is open (main_frame_keys.cpp).
-    void SetUpKeyboard();
-    void OnIdleKeepFocus(wxIdleEvent& event);
     // "Quillox - " and the active document's title, or "Quillox" alone
     // (main_frame_title.cpp).
     void OnIdleShowTitle(wxIdleEvent& event);

@@ -301,3 +301,14 @@ TEST_F(KeyTest, APasswordTypedAtOnceIntoTheStartUpPromptOpensTheFile) {
     EXPECT_EQ(ActiveDoc()->GetFilename(), wxString(path));
     EXPECT_TRUE(ActiveDoc()->IsEncrypted());
 }
+
+TEST_F(KeyTest, KeysStillWorkOnceTheLastDocumentWindowCloses) {
+    ASSERT_NE(OpenDocument(WriteFile("last.qxf", {{0, "a"}})), nullptr);
+    ActiveView()->ListControl()->SetFocus();
+    CloseAllQuietly();
+    // The focus went with the window; the key is pressed wherever it is now.
+    CommandRecorder commands;
+    PressKey(
+        *Frame(), 'N', wxMOD_ALT, [&] { return !commands.Commands().empty(); }, KeyFocus::AsItIs);
+    EXPECT_EQ(Manager()->GetDocumentsVector().size(), 1u);
+}

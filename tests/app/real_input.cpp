@@ -11,10 +11,13 @@
 
 #include "ui/gui_test_support.h"
 
-void PressKey(wxWindow& focus, int key, int modifiers, const std::function<bool()>& arrived) {
+void PressKey(wxWindow& window, int key, int modifiers, const std::function<bool()>& arrived,
+              KeyFocus focus) {
     wxUIActionSimulator simulator;
-    simulator.MouseMove(focus.GetScreenRect().GetTopLeft() + wxPoint(4, 4));
-    focus.SetFocus();
+    simulator.MouseMove(window.GetScreenRect().GetTopLeft() + wxPoint(4, 4));
+    if (focus == KeyFocus::Give) {
+        window.SetFocus();
+    }
     ProcessPendingEvents();
     simulator.Char(key, modifiers);
     // The X server delivers the key some time later.

@@ -8,10 +8,14 @@
 #include <functional>
 #include <vector>
 
-// Puts the pointer and the keyboard focus on focus, presses key with the
-// modifiers (wxMOD_CONTROL, wxMOD_ALT, wxMOD_SHIFT) and handles what follows
-// until arrived() says the key has come (or a while has passed without it).
-void PressKey(wxWindow& focus, int key, int modifiers, const std::function<bool()>& arrived);
+enum class KeyFocus { Give, AsItIs };
+
+// Puts the pointer and (unless told to leave it) the keyboard focus on
+// window, presses key with the modifiers (wxMOD_CONTROL, wxMOD_ALT,
+// wxMOD_SHIFT) and handles what follows until arrived() says the key has come
+// (or a while has passed without it).
+void PressKey(wxWindow& window, int key, int modifiers, const std::function<bool()>& arrived,
+              KeyFocus focus = KeyFocus::Give);
 
 // Waits, handling events, until done() or the milliseconds have passed;
 // returns done().
