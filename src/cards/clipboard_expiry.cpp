@@ -6,7 +6,7 @@ namespace quillox {
 
 void ClipboardExpiry::Placed(std::string_view text, long seconds) {
     if (seconds <= 0) {
-        delay_.reset();
+        Forget();
         return;
     }
     delay_ = std::min(std::chrono::seconds(seconds), kLongest);

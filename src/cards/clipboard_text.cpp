@@ -4,7 +4,6 @@
 #include <wx/timer.h>
 #include <chrono>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "cards/clipboard_expiry.h"

@@ -59,10 +59,11 @@ bool CQuilloxNewView::OnCreate(wxDocument* document, long flags) {
     list_->AssociateModel(model_);
     model_->DecRef();
     for (int column = 0; column < kListColumnCount; ++column) {
-        list_->AppendTextColumn(
-            kInitialHeadings[column], static_cast<unsigned>(column), wxDATAVIEW_CELL_INERT,
-            ColumnWidthFor(*list_, kInitialHeadings[column], kColumnWidths[column]), wxALIGN_LEFT,
-            wxDATAVIEW_COL_RESIZABLE);
+        columnWidths_[column] =
+            ColumnWidthFor(*list_, kInitialHeadings[column], kColumnWidths[column]);
+        list_->AppendTextColumn(kInitialHeadings[column], static_cast<unsigned>(column),
+                                wxDATAVIEW_CELL_INERT, columnWidths_[column], wxALIGN_LEFT,
+                                wxDATAVIEW_COL_RESIZABLE);
     }
     list_->Bind(wxEVT_DATAVIEW_COLUMN_HEADER_CLICK, &CQuilloxNewView::OnHeaderClick, this);
     BindCardCommands();
