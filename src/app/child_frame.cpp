@@ -1,14 +1,13 @@
 #include "app/child_frame.h"
 
-#include <wx/accel.h>
 #include <wx/dcclient.h>
 #include <wx/filehistory.h>
 #include <wx/menu.h>
-#include <iterator>
 
+#include "app/command_keys.h"
 #include "app/main_frame.h"
+#include "app/unavailable_commands.h"
 #include "document/quillox_doc.h"
-#include "ui/command_ids.h"
 
 namespace quillox {
 
@@ -25,23 +24,7 @@ CChildFrame::CChildFrame(wxDocument* document, wxView* view, wxMDIParentFrame* p
     // The document window answers its keys itself: the main frame's hidden
     // File menu would keep Ctrl+N for File New, and the card list's own
     // key handling (Ctrl+F starts its search) would take others first.
-    wxAcceleratorEntry keys[] = {
-        {wxACCEL_CTRL, 'N', cmd::kNewCard},
-        {wxACCEL_CTRL, 'E', cmd::kEditCard},
-        {wxACCEL_CTRL, 'D', cmd::kDeleteCard},
-        {wxACCEL_ALT, 'C', cmd::kCopyPasswordMenu},
-        {wxACCEL_CTRL, 'F', wxID_FIND},
-        {wxACCEL_ALT, 'G', cmd::kGeneratePassword},
-        {wxACCEL_ALT, 'P', cmd::kPreferences},
-        {wxACCEL_CTRL, 'S', wxID_SAVE},
-        {wxACCEL_ALT, 'S', cmd::kEncryptOnSave},
-        {wxACCEL_CTRL, 'O', wxID_OPEN},
-        {wxACCEL_ALT, 'N', wxID_NEW},
-        {wxACCEL_CTRL, 'W', cmd::kLoadWebPageMenu},
-        {wxACCEL_ALT, 'W', cmd::kGetWebPageMenu},
-        {wxACCEL_CTRL, 'P', wxID_PRINT},
-    };
-    SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(std::size(keys)), keys));
+    SetAcceleratorTable(CommandKeys());
     Maximize();
 }
 
@@ -54,6 +37,13 @@ CChildFrame::~CChildFrame() {
     if (history != nullptr && GetMenuBar() != nullptr) {
         history->RemoveMenu(GetMenuBar()->GetMenu(0));
     }
+}
+
+bool CChildFrame::TryBefore(wxEvent& event) {
+    if (IsUnavailableCommand(*this, event)) {
+        return true;
+    }
+    return wxDocMDIChildFrame::TryBefore(event);
 }
 
 void CChildFrame::ShowDocumentState() {

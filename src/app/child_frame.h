@@ -11,6 +11,10 @@ class CChildFrame : public wxDocMDIChildFrame {
     CChildFrame(wxDocument* document, wxView* view, wxMDIParentFrame* parent);
     ~CChildFrame() override;
 
+  protected:
+    // Commands that their update rule disables do nothing from any route.
+    bool TryBefore(wxEvent& event) override;
+
   private:
     void ShowDocumentState();
     void OnActivate(wxActivateEvent& event);

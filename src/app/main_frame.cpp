@@ -9,6 +9,7 @@
 
 #include "app/category_bar.h"
 #include "app/child_frame.h"
+#include "app/command_keys.h"
 #include "cards/generate_password_dialog.h"
 #include "cards/generator_use.h"
 #include "cards/quillox_view.h"
@@ -41,6 +42,7 @@ namespace {
 // them, or whose windows come with later work: nobody is there to carry them
 // out, so they stand in the menus and toolbar disabled.
 const int kNotHandledHere[] = {
+    cmd::kSetPassword,
     cmd::kExportText,
     cmd::kExportXml,
     cmd::kCopyPasswordMenu,
@@ -66,12 +68,13 @@ const int kNotHandledHere[] = {
 
 CMainFrame::CMainFrame(wxDocManager* manager, const wxString& title)
     : wxDocMDIParentFrame(manager, nullptr, wxID_ANY, title, wxDefaultPosition, wxSize(700, 480)),
+      appTitle_(title),
       autoSaveTimer_(this, cmd::kAutoSaveTimer) {
     SetIcons(AppIcons());
     SetMenuBar(CreateFrameMenuBar());
     CreateMainToolBar();
     CreateMainStatusBar();
-    SetUpAccelerators();
+    SetAcceleratorTable(CommandKeys());
     BindPrintCommands();
 
     // The category bar sits above the document windows' area.
@@ -81,6 +84,13 @@ CMainFrame::CMainFrame(wxDocManager* manager, const wxString& title)
     sizer->Add(GetClientWindow(), wxSizerFlags(1).Expand());
     SetSizer(sizer);
 
+    // Wide enough for a document window's six columns without scrolling
+    // sideways: the list, its borders and its vertical scroll bar.
+    const int listWidth = CQuilloxNewView::InitialListWidth(*this) + FromDIP(48);
+    if (GetSize().GetWidth() < listWidth) {
+        SetSize(wxSize(listWidth, GetSize().GetHeight()));
+    }
+
     for (const int id : kNotHandledHere) {
         Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateNotHandledHere, this, id);
     }
@@ -88,6 +98,7 @@ CMainFrame::CMainFrame(wxDocManager* manager, const wxString& title)
         Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateNotHandledHere, this, id);
     }
     BindWebCommands();
+    Bind(wxEVT_IDLE, &CMainFrame::OnIdleShowTitle, this);
     Centre();
 }
 

@@ -81,13 +81,20 @@ class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
     // The programs the user chose to start with Quillox, in their order.
     void PerformStartUpLaunches();
 
+  protected:
+    // Commands that their update rule disables do nothing from any route
+    // (main_frame_commands.cpp).
+    bool TryBefore(wxEvent& event) override;
+
   private:
     void CreateMainToolBar();
     void CreateMainStatusBar();
     wxMenuBar* CreateFrameMenuBar();
-    void SetUpAccelerators();
     void BindPrintCommands();
     void OnPrintSetup(wxCommandEvent& event);
+    // "Quillox - " and the active document's title, or "Quillox" alone
+    // (main_frame_title.cpp).
+    void OnIdleShowTitle(wxIdleEvent& event);
 
     void OnFileOpen(wxCommandEvent& event);
     void OnCategoryChosen(wxCommandEvent& event);
@@ -112,6 +119,7 @@ class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
     void OnHelpReader(wxCommandEvent& event);
     void OnHomePage(wxCommandEvent& event);
 
+    wxString appTitle_;
     CategoryBar* categoryBar_ = nullptr;
     wxTimer autoSaveTimer_;
     int cardCopiedFlag_ = 0;

@@ -1,5 +1,4 @@
-// The two menu bars (without and with a document) and the accelerators.
-#include <wx/accel.h>
+// The two menu bars: without and with a document.
 #include <wx/docview.h>
 #include <wx/menu.h>
 
@@ -115,7 +114,8 @@ void UseForRecentFiles(wxDocManager* manager, wxMenu* fileMenu) {
 
 wxMenuBar* CMainFrame::CreateFrameMenuBar() {
     auto* file = new wxMenu;
-    file->Append(wxID_NEW, "&New\tCtrl+N");
+    // Ctrl+N is New Card's key in every window, so the frame shows File New's.
+    file->Append(wxID_NEW, "&New\tAlt+N");
     file->Append(wxID_OPEN, "&Open...\tCtrl+O");
     file->AppendSeparator();
     file->Append(wxID_PRINT_SETUP, "P&rint Setup...");
@@ -142,17 +142,6 @@ wxMenuBar* CMainFrame::CreateDocumentMenuBar(wxDocManager* manager) {
     bar->Append(WindowMenu(), "&Window");
     bar->Append(HelpMenu(true), "&Help");
     return bar;
-}
-
-void CMainFrame::SetUpAccelerators() {
-    // Keys that no menu item carries; the menu items bring their own.
-    wxAcceleratorEntry entries[] = {
-        {wxACCEL_ALT, WXK_BACK, wxID_UNDO},         {wxACCEL_SHIFT, WXK_DELETE, wxID_CUT},
-        {wxACCEL_NORMAL, WXK_F6, cmd::kNextPane},   {wxACCEL_SHIFT, WXK_F6, cmd::kPreviousPane},
-        {wxACCEL_SHIFT, WXK_INSERT, wxID_PASTE},    {wxACCEL_CTRL, 'X', wxID_CUT},
-        {wxACCEL_CTRL, 'W', cmd::kLoadWebPageMenu}, {wxACCEL_ALT, 'W', cmd::kGetWebPageMenu},
-    };
-    SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(std::size(entries)), entries));
 }
 
 }  // namespace quillox

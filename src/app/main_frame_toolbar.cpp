@@ -50,8 +50,8 @@ void CMainFrame::CreateMainToolBar() {
         // The label is what screen readers announce; the browser button, which
         // has no tooltip, still gets a name.
         const wxString label = tool.id == cmd::kLaunchBrowserTool ? wxString("Web Browser") : tip;
-        bar->AddTool(tool.id, label, ArtBundle(tool.art, wxSize(20, 20)), tip);
-        bar->SetToolLongHelp(tool.id, status);
+        bar->AddTool(tool.id, label, ArtBundle(tool.art, wxSize(20, 20)),
+                     DisabledArtBundle(tool.art, wxSize(20, 20)), wxITEM_NORMAL, tip, status);
         if (tool.separatorAfter) {
             bar->AddSeparator();
         }
@@ -61,8 +61,11 @@ void CMainFrame::CreateMainToolBar() {
 
 void CMainFrame::CreateMainStatusBar() {
     wxStatusBar* status = CreateStatusBar(5);
-    // The item count needs room for "Items: 100000" in the desktop's font.
-    const int widths[] = {-1, 40, 40, 40, 110};
+    // Room for "Items: 1000000" in the status bar's font, its margins and the
+    // size grip, which takes the end of the last pane.
+    const int countWidth = status->GetTextExtent("Items: 1000000").GetWidth() +
+                           status->GetSize().GetHeight() + FromDIP(12);
+    const int widths[] = {-1, 40, 40, 40, countWidth};
     const int styles[] = {wxSB_NORMAL, wxSB_SUNKEN, wxSB_SUNKEN, wxSB_SUNKEN, wxSB_NORMAL};
     status->SetStatusWidths(5, widths);
     status->SetStatusStyles(5, styles);

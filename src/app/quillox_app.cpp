@@ -8,6 +8,7 @@
 #include "app/document_template.h"
 #include "app/main_frame.h"
 #include "app/splash_window.h"
+#include "cards/clipboard_text.h"
 #include "document/doc_manager.h"
 #include "prefs/recent_files.h"
 #include "prefs/settings.h"
@@ -76,6 +77,10 @@ void QuilloxApp::PerformStartUpChoices() {
         frame_->RecordInstalledBrowsers();
     }
     frame_->PerformStartUpLaunches();
+    FinishStartUp();
+}
+
+void QuilloxApp::FinishStartUp() {
     splash::Show(frame_);
     if (prefs::Read(prefs::kCheckOpenFiles) == 1) {
         OpenMostRecentFile();
@@ -100,6 +105,8 @@ int QuilloxApp::FilterEvent(wxEvent& event) {
 }
 
 int QuilloxApp::OnExit() {
+    // A password copied a moment ago must not outlive the program there.
+    TakeBackClipboardText();
     if (manager_ != nullptr) {
         if (wxFileHistory* history = manager_->GetFileHistory()) {
             prefs::SaveRecentFiles(*history);

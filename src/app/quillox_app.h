@@ -27,6 +27,9 @@ class QuilloxApp : public wxApp {
     // the first start's look for browsers, the programs to start, the most
     // recent file.
     void PerformStartUpChoices();
+    // The last steps of start-up: the splash picture once more (when it has
+    // gone already) and, if the user asked for it, the most recent file.
+    void FinishStartUp();
     // Opens entry 1 of the recent-file list, if there is one.
     void OpenMostRecentFile();
     CMainFrame* MainFrame() const { return frame_; }

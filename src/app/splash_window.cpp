@@ -1,5 +1,6 @@
 #include "app/splash_window.h"
 
+#include <wx/modalhook.h>
 #include <wx/splash.h>
 
 #include "ui/art/art.h"
@@ -13,6 +14,33 @@ constexpr int kShowMilliseconds = 750;
 bool enabled = true;
 wxSplashScreen* current = nullptr;
 
+// A dialog that opens while the splash shows (a password asked at start-up,
+// a message) takes the keyboard: the splash goes first, or it would take the
+// first key typed into the dialog.
+class HideBeforeDialogs : public wxModalDialogHook {
+  public:
+    using wxModalDialogHook::Register;
+    using wxModalDialogHook::Unregister;
+
+  protected:
+    int Enter(wxDialog*) override {
+        Hide();
+        return wxID_NONE;
+    }
+    void Exit(wxDialog*) override {}
+};
+
+HideBeforeDialogs dialogHook;
+
+void SetCurrent(wxSplashScreen* splash) {
+    if (current == nullptr && splash != nullptr) {
+        dialogHook.Register();
+    } else if (current != nullptr && splash == nullptr) {
+        dialogHook.Unregister();
+    }
+    current = splash;
+}
+
 // Forgets the splash when it goes, whoever closes it.
 class QuilloxSplash : public wxSplashScreen {
   public:
@@ -22,10 +50,37 @@ class QuilloxSplash : public wxSplashScreen {
                          wxFRAME_NO_TASKBAR | wxSTAY_ON_TOP | wxBORDER_NONE) {}
     ~QuilloxSplash() override {
         if (current == this) {
-            current = nullptr;
+            SetCurrent(nullptr);
         }
     }
 };
+
+// Every kind of input the first key or click arrives as: the key table and
+// the menus' own keys act on the key before the program sees it pressed.
+bool IsKeyOrClick(wxEventType type) {
+    return type == wxEVT_CHAR_HOOK || type == wxEVT_KEY_DOWN || type == wxEVT_MENU ||
+           type == wxEVT_LEFT_DOWN || type == wxEVT_RIGHT_DOWN || type == wxEVT_MIDDLE_DOWN ||
+           type == wxEVT_AUX1_DOWN || type == wxEVT_AUX2_DOWN;
+}
+
+// Ctrl, Alt or Shift held down on their own: the first key is the one
+// pressed with them, as in Ctrl+O, and all of it goes to the splash.
+bool IsModifierAlone(const wxEvent& event) {
+    const auto* key = dynamic_cast<const wxKeyEvent*>(&event);
+    if (key == nullptr) {
+        return false;
+    }
+    switch (key->GetKeyCode()) {
+        case WXK_SHIFT:
+        case WXK_ALT:
+        case WXK_CONTROL:
+        case WXK_WINDOWS_LEFT:
+        case WXK_WINDOWS_RIGHT:
+            return true;
+        default:
+            return false;
+    }
+}
 
 }  // namespace
 
@@ -41,14 +96,16 @@ void Show(wxWindow* parent) {
     if (!bitmap.IsOk()) {
         return;
     }
-    current = new QuilloxSplash(bitmap, parent);
+    SetCurrent(new QuilloxSplash(bitmap, parent));
     current->Update();
 }
 
 void Hide() {
     if (current != nullptr) {
         wxSplashScreen* closing = current;
-        current = nullptr;
+        SetCurrent(nullptr);
+        // Off the screen at once: its window goes only when the program is idle.
+        closing->Hide();
         closing->Destroy();
         if (wxWindow* parent = closing->GetParent()) {
             parent->Refresh();
@@ -65,13 +122,13 @@ bool TakesEvent(const wxEvent& event) {
     if (current == nullptr) {
         return false;
     }
-    const wxEventType type = event.GetEventType();
-    if (type == wxEVT_KEY_DOWN || type == wxEVT_LEFT_DOWN || type == wxEVT_RIGHT_DOWN ||
-        type == wxEVT_MIDDLE_DOWN) {
-        Hide();
-        return true;
+    if (!IsKeyOrClick(event.GetEventType())) {
+        return false;
     }
-    return false;
+    if (!IsModifierAlone(event)) {
+        Hide();
+    }
+    return true;
 }
 
 }  // namespace quillox::splash

@@ -2,7 +2,6 @@
 
 #include <stdexcept>
 
-#include <wx/bmpbuttn.h>
 #include <wx/button.h>
 #include <wx/msgdlg.h>
 #include <wx/sizer.h>
@@ -11,7 +10,7 @@
 
 #include "cards/edit_url_dialog.h"
 #include "store/text_codec.h"
-#include "ui/art/art.h"
+#include "ui/icon_button.h"
 #include "ui/show_password_button.h"
 
 namespace quillox {
@@ -85,9 +84,7 @@ wxSizer* CCardDlg::CreateCardInfo(const CardForm& form) {
         entry->Add(text.control, 1, wxALIGN_CENTER_VERTICAL);
         grid->Add(entry, 0, wxEXPAND);
         if (i == CardRecord::kField2) {
-            auto* editUrl =
-                new wxBitmapButton(box, kEditUrlId, ArtBundle(ArtId::EditUrl, wxSize(16, 16)));
-            editUrl->SetToolTip("Edit URL");
+            auto* editUrl = new IconButton(box, kEditUrlId, ArtId::EditUrl, "Edit URL");
             editUrl->Show(ShowsEditUrlButton(form.categoryName));
             grid->Add(editUrl, 0, wxALIGN_CENTER_VERTICAL);
         } else if (i == CardRecord::kField4) {

@@ -1,11 +1,54 @@
 #include "cards/clipboard_text.h"
 
 #include <wx/clipbrd.h>
+#include <wx/timer.h>
+#include <chrono>
+#include <memory>
+#include <string>
 
+#include "cards/clipboard_expiry.h"
+#include "prefs/settings.h"
 #include "store/secure_wipe.h"
 #include "store/text_codec.h"
 
 namespace quillox {
+
+namespace {
+
+// Tried again this much later when the clipboard could not be opened.
+constexpr int kRetryMilliseconds = 1000;
+
+class TakeBackTimer : public wxTimer {
+  public:
+    void Notify() override { TakeBackClipboardText(); }
+};
+
+struct Keeper {
+    ClipboardExpiry expiry;
+    // Made at the first copy: a timer needs the running program.
+    std::unique_ptr<TakeBackTimer> timer;
+};
+
+Keeper& TheKeeper() {
+    static Keeper keeper;
+    return keeper;
+}
+
+void StartTimer(Keeper& keeper, int milliseconds) {
+    if (!keeper.timer) {
+        keeper.timer = std::make_unique<TakeBackTimer>();
+    }
+    keeper.timer->StartOnce(milliseconds);
+}
+
+// Taking the clipboard with an empty text and letting it go again leaves it
+// empty, also where a clipboard manager holds a copy of what we put there.
+void EmptyOpenClipboard() {
+    wxTheClipboard->SetData(new wxTextDataObject(wxString()));
+    wxTheClipboard->Clear();
+}
+
+}  // namespace
 
 ClipboardResult PutTextOnClipboard(std::string_view text) {
     if (!wxTheClipboard->Open()) {
@@ -14,9 +57,45 @@ ClipboardResult PutTextOnClipboard(std::string_view text) {
     std::string utf8 = Cp1252ToUtf8(text);
     const bool set = wxTheClipboard->SetData(new wxTextDataObject(wxString::FromUTF8(utf8)));
     wxTheClipboard->Close();
+    if (set) {
+        Keeper& keeper = TheKeeper();
+        keeper.expiry.Placed(utf8, prefs::Read(prefs::kClearClipboardSeconds));
+        if (const auto delay = keeper.expiry.Delay()) {
+            StartTimer(keeper,
+                       static_cast<int>(
+                           std::chrono::duration_cast<std::chrono::milliseconds>(*delay).count()));
+        } else if (keeper.timer) {
+            keeper.timer->Stop();
+        }
+    }
     // Often a password: leave no copy of our own behind.
     SecureWipe(utf8);
     return set ? ClipboardResult::Placed : ClipboardResult::NotSet;
+}
+
+void TakeBackClipboardText() {
+    Keeper& keeper = TheKeeper();
+    if (keeper.timer) {
+        keeper.timer->Stop();
+    }
+    if (!keeper.expiry.Delay()) {
+        return;
+    }
+    if (!wxTheClipboard->Open()) {
+        StartTimer(keeper, kRetryMilliseconds);
+        return;
+    }
+    wxTextDataObject data;
+    if (wxTheClipboard->IsSupported(wxDF_UNICODETEXT) && wxTheClipboard->GetData(data)) {
+        std::string current = data.GetText().utf8_string();
+        if (keeper.expiry.TakeBack(current)) {
+            EmptyOpenClipboard();
+        }
+        SecureWipe(current);
+    } else {
+        keeper.expiry.Forget();
+    }
+    wxTheClipboard->Close();
 }
 
 }  // namespace quillox

@@ -1,5 +1,6 @@
 #include "cards/quillox_view.h"
 
+#include <algorithm>
 #include <array>
 
 #if defined(__WXGTK__)
@@ -22,7 +23,21 @@ const int kColumnWidths[kListColumnCount] = {120, 100, 100, 150, 100, 150};
 const char* const kInitialHeadings[kListColumnCount] = {"Name", "User ID",       "Password",
                                                         "Note", "Last Modified", "URL"};
 
+// A column is at least as wide as its heading, with room for the button
+// around it and the sort arrow.
+int ColumnWidthFor(const wxWindow& list, const wxString& heading, int width) {
+    return std::max(width, list.GetTextExtent(heading).GetWidth() + list.FromDIP(28));
+}
+
 }  // namespace
+
+int CQuilloxNewView::InitialListWidth(const wxWindow& window) {
+    int width = 0;
+    for (int column = 0; column < kListColumnCount; ++column) {
+        width += ColumnWidthFor(window, kInitialHeadings[column], kColumnWidths[column]);
+    }
+    return width;
+}
 
 bool CQuilloxNewView::OnCreate(wxDocument* document, long flags) {
     auto* cardDocument = dynamic_cast<CQuilloxNewDoc*>(document);
@@ -44,8 +59,10 @@ bool CQuilloxNewView::OnCreate(wxDocument* document, long flags) {
     list_->AssociateModel(model_);
     model_->DecRef();
     for (int column = 0; column < kListColumnCount; ++column) {
+        columnWidths_[column] =
+            ColumnWidthFor(*list_, kInitialHeadings[column], kColumnWidths[column]);
         list_->AppendTextColumn(kInitialHeadings[column], static_cast<unsigned>(column),
-                                wxDATAVIEW_CELL_INERT, kColumnWidths[column], wxALIGN_LEFT,
+                                wxDATAVIEW_CELL_INERT, columnWidths_[column], wxALIGN_LEFT,
                                 wxDATAVIEW_COL_RESIZABLE);
     }
     list_->Bind(wxEVT_DATAVIEW_COLUMN_HEADER_CLICK, &CQuilloxNewView::OnHeaderClick, this);
@@ -53,6 +70,9 @@ bool CQuilloxNewView::OnCreate(wxDocument* document, long flags) {
     BindOutputCommands();
     child->Show();
     Activate(true);
+    // The first update: a new document is never updated otherwise, and its
+    // window would show the category and count of the one before it.
+    OnUpdate(nullptr, nullptr);
     return true;
 }
 
@@ -69,8 +89,10 @@ void CQuilloxNewView::OnUpdate(wxView*, wxObject* hint) {
         RedrawCard(changed->Card());
         return;
     }
-    std::string name = prefs::Read(prefs::kLastSelectedCatg).ToStdString();
-    Refill(name.empty() ? CategoryDisplayName(0) : name);
+    // A remembered name that is no longer one of the bar's shows "WWW Sites",
+    // as no name does, rather than an empty list under a category it does not name.
+    const std::string name = prefs::Read(prefs::kLastSelectedCatg).ToStdString();
+    Refill(name == kShowAllName || FindCategoryByName(name) >= 0 ? name : CategoryDisplayName(0));
 }
 
 void CQuilloxNewView::Refill(const std::string& name) {
@@ -81,6 +103,10 @@ void CQuilloxNewView::Refill(const std::string& name) {
     if (known) {
         ApplyHeadings(name);
         ShowItemCount(name);
+        // The bar names what the list shows; New Card and Delete Card go by it.
+        if (host_ != nullptr && host_->CurrentCategory() != name) {
+            host_->SelectCategory(name);
+        }
     }
     if (selected != nullptr && rows_.RowOf(selected) >= 0) {
         SelectCard(selected);
@@ -96,7 +122,15 @@ void CQuilloxNewView::ApplyHeadings(const std::string& name) {
         return;
     }
     for (unsigned column = 0; column < list_->GetColumnCount(); ++column) {
-        list_->GetColumn(column)->SetTitle(wxString(headings[column]));
+        wxDataViewColumn* shown = list_->GetColumn(column);
+        const wxString heading(headings[column]);
+        shown->SetTitle(heading);
+        // A column whose heading needs no other width keeps the one the user gave it.
+        const int width = ColumnWidthFor(*list_, heading, kColumnWidths[column]);
+        if (width != columnWidths_[column]) {
+            shown->SetWidth(width);
+            columnWidths_[column] = width;
+        }
     }
 }
 

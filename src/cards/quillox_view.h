@@ -2,10 +2,12 @@
 
 #include <wx/dataview.h>
 #include <wx/docview.h>
+#include <array>
 #include <memory>
 #include <string>
 
 #include "cards/card_list_rows.h"
+#include "cards/cell_text.h"
 
 namespace quillox {
 
@@ -51,6 +53,9 @@ class CQuilloxNewView : public wxView {
     // The category the last refill showed.
     const std::string& ShownCategory() const { return shown_; }
 
+    // The width of the six columns as a new list shows them, in window's font.
+    static int InitialListWidth(const wxWindow& window);
+
   private:
     void Refill(const std::string& name);
     void ApplyHeadings(const std::string& name);
@@ -92,6 +97,8 @@ class CQuilloxNewView : public wxView {
     wxDataViewCtrl* list_ = nullptr;
     CardListDataModel* model_ = nullptr;
     std::string shown_;
+    // The width each column was last given, for its heading.
+    std::array<int, kListColumnCount> columnWidths_{};
     std::unique_ptr<CardRecord> cardCopyBuffer_;
 
     wxDECLARE_DYNAMIC_CLASS(CQuilloxNewView);

@@ -29,10 +29,24 @@ DecryptionPasswordDialog::DecryptionPasswordDialog(wxWindow* parent, const wxStr
     layout->Add(entryRow, 0, wxEXPAND | wxALL, gap);
     layout->Add(buttons, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, gap);
     SetSizerAndFit(layout);
+    ShowWholeTitle(title);
     CentreOnParent();
     password_->SetFocus();
 
     Bind(wxEVT_BUTTON, &DecryptionPasswordDialog::OnOk, this, wxID_OK);
+}
+
+// The title names the file; a window manager cuts a title wider than the
+// window. Title bars use a bold font, and their buttons take room beside it.
+void DecryptionPasswordDialog::ShowWholeTitle(const wxString& title) {
+    const wxFont bold = GetFont().Bold();
+    int textWidth = 0;
+    int textHeight = 0;
+    GetTextExtent(title, &textWidth, &textHeight, nullptr, nullptr, &bold);
+    const int titleWidth = textWidth + FromDIP(120);
+    if (GetSize().GetWidth() < titleWidth) {
+        SetSize(wxSize(titleWidth, GetSize().GetHeight()));
+    }
 }
 
 DecryptionPasswordDialog::~DecryptionPasswordDialog() {

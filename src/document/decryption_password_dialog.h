@@ -26,6 +26,7 @@ class DecryptionPasswordDialog : public wxDialog {
     std::optional<SecretString> Password() const;
 
   private:
+    void ShowWholeTitle(const wxString& title);
     void OnOk(wxCommandEvent& event);
 
     wxTextCtrl* password_ = nullptr;

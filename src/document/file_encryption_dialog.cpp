@@ -106,11 +106,14 @@ std::optional<SecretString> FileEncryptionDialog::SecondEntry() const {
     return EntryBytes(*second_);
 }
 
-// Entries are only typed into while encrypting; the warning about losing the
-// key is shown only then, and the dialog shrinks without it.
+// Entries are only typed into while encrypting, and look it: read-only
+// entries that look editable invite typing that goes nowhere. The warning
+// about losing the key is shown only then, and the dialog shrinks without it.
 void FileEncryptionDialog::ShowTickState(bool ticked) {
-    first_->SetEditable(ticked);
-    second_->SetEditable(ticked);
+    for (wxTextCtrl* entry : {first_, second_}) {
+        entry->SetEditable(ticked);
+        entry->Enable(ticked);
+    }
     GetSizer()->Show(important_, ticked);
     Layout();
     GetSizer()->SetSizeHints(this);

@@ -177,12 +177,15 @@ bool CQuilloxNewDoc::Save() {
     if (HasFile()) {
         return WriteTo(GetFilename(), false);
     }
-    const wxString path = AskFileToSave(GetDocumentWindow(), GetUserReadableName() + ".qxe");
+    const wxString path = AskFileToSave(GetDocumentWindow(), SaveNameFor(GetUserReadableName()));
     return !path.empty() && WriteTo(path, false);
 }
 
+// The copy is offered under the document's name, beside its file.
 bool CQuilloxNewDoc::SaveAs() {
-    const wxString path = AskFileToSave(GetDocumentWindow(), "*.qxe");
+    const wxString folder = HasFile() ? wxFileName(GetFilename()).GetPath() : wxString();
+    const wxString path =
+        AskFileToSave(GetDocumentWindow(), SaveNameFor(GetUserReadableName()), folder);
     return !path.empty() && WriteTo(path, false);
 }
 

@@ -11,6 +11,11 @@ namespace {
 
 constexpr int kMinMinutes = 0;
 constexpr int kMaxMinutes = 30;
+constexpr int kMaxClearSeconds = 3600;
+
+int ClearSecondsShown(long seconds) {
+    return static_cast<int>(std::clamp<long>(seconds, 0, kMaxClearSeconds));
+}
 
 // The spin shows the number the text starts with; any other text counts as 0.
 int SpinPosition(const wxString& minutes) {
@@ -50,8 +55,18 @@ CGeneralSettingsPref::CGeneralSettingsPref(wxWindow* parent, PreferenceValues& v
     period->Add(spin_, 0, wxEXPAND | wxRIGHT, gap);
     period->Add(new wxStaticText(globalBox, wxID_ANY, "minutes"), 0, wxALIGN_CENTER_VERTICAL);
     showPassword_ = new wxCheckBox(globalBox, kShowPasswordId, "Show Password As Text");
+    clearClipboard_ = new wxSpinCtrl(globalBox, kClearClipboardId, wxEmptyString, wxDefaultPosition,
+                                     wxDefaultSize, wxSP_ARROW_KEYS, 0, kMaxClearSeconds);
+    clearClipboard_->SetName("Clear clipboard seconds");
+    clearClipboard_->SetToolTip("0 leaves copied passwords on the clipboard");
+    auto* clearing = new wxBoxSizer(wxHORIZONTAL);
+    clearing->Add(new wxStaticText(globalBox, wxID_ANY, "Clear Clipboard After:"), 0,
+                  wxALIGN_CENTER_VERTICAL | wxRIGHT, gap);
+    clearing->Add(clearClipboard_, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, gap);
+    clearing->Add(new wxStaticText(globalBox, wxID_ANY, "seconds"), 0, wxALIGN_CENTER_VERTICAL);
     global->Add(period, 0, wxALL, gap);
     global->Add(showPassword_, 0, wxALL, gap);
+    global->Add(clearing, 0, wxALL, gap);
 
     auto* dates = new wxStaticBoxSizer(wxVERTICAL, this, "Select Date Format");
     dateFormats_ = new wxListBox(dates->GetStaticBox(), kDateFormatsId);
@@ -75,6 +90,7 @@ CGeneralSettingsPref::CGeneralSettingsPref(wxWindow* parent, PreferenceValues& v
     minutes_->Enable(automaticSave_->GetValue());
     spin_->Enable(automaticSave_->GetValue());
     showPassword_->SetValue(values_.showPasswordAlways != 0);
+    clearClipboard_->SetValue(ClearSecondsShown(values_.clearClipboardSeconds));
     if (values_.dateFormat >= 0 && values_.dateFormat < kDateFormatCount) {
         dateFormats_->SetSelection(static_cast<int>(values_.dateFormat));
     }
@@ -89,6 +105,10 @@ bool CGeneralSettingsPref::TransferDataFromWindow() {
     // Typed minutes are kept as they are; only the spin keeps to its range.
     values_.automaticSaveMinutes = minutes_->GetValue();
     values_.showPasswordAlways = showPassword_->GetValue() ? 1 : 0;
+    // A stored value beyond the control's range stays unless changed here.
+    if (clearClipboard_->GetValue() != ClearSecondsShown(values_.clearClipboardSeconds)) {
+        values_.clearClipboardSeconds = clearClipboard_->GetValue();
+    }
     values_.dateFormat = dateFormats_->GetSelection();
     return true;
 }

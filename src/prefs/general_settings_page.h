@@ -5,14 +5,15 @@
 #include <wx/panel.h>
 #include <wx/radiobut.h>
 #include <wx/spinbutt.h>
+#include <wx/spinctrl.h>
 #include <wx/textctrl.h>
 
 #include "prefs/preference_values.h"
 
 namespace quillox::prefs {
 
-// The "General" page: web browser, automatic save, password display and the
-// date format of card dates.
+// The "General" page: web browser, automatic save, password display, how
+// long copied texts stay on the clipboard and the date format of card dates.
 class CGeneralSettingsPref : public wxPanel {
   public:
     enum {
@@ -23,6 +24,7 @@ class CGeneralSettingsPref : public wxPanel {
         kExplorerId = 1117,
         kShowPasswordId = 1090,
         kDateFormatsId = 1150,
+        kClearClipboardId = 1151,
     };
 
     // Shows values, lists today's date in every format and decides once
@@ -42,6 +44,7 @@ class CGeneralSettingsPref : public wxPanel {
     wxTextCtrl* minutes_ = nullptr;
     wxSpinButton* spin_ = nullptr;
     wxCheckBox* showPassword_ = nullptr;
+    wxSpinCtrl* clearClipboard_ = nullptr;
     wxListBox* dateFormats_ = nullptr;
 };
 

@@ -12,6 +12,7 @@ PreferenceValues LoadPreferenceValues() {
     values.automaticSaveMinutes = Read(kAutomaticSave);
     values.showPasswordAlways = Read(kShowPasswordAlways);
     values.dateFormat = Read(kDateFormat);
+    values.clearClipboardSeconds = Read(kClearClipboardSeconds);
     values.checkOpenFiles = Read(kCheckOpenFiles);
     values.launchWebBrowser = Read(kLaunchWebBrowser);
     values.launchFtp = Read(kLaunchFtp);
@@ -37,6 +38,7 @@ void SavePreferenceValues(const PreferenceValues& values) {
     Write(kAutomaticSave, values.automaticSaveMinutes);
     Write(kShowPasswordAlways, values.showPasswordAlways);
     Write(kDateFormat, values.dateFormat);
+    Write(kClearClipboardSeconds, values.clearClipboardSeconds);
     Write(kCheckOpenFiles, values.checkOpenFiles);
     Write(kLaunchWebBrowser, values.launchWebBrowser);
     Write(kLaunchFtp, values.launchFtp);

@@ -17,6 +17,7 @@ struct PreferenceValues {
     wxString automaticSaveMinutes;
     long showPasswordAlways = 0;
     long dateFormat = 0;  // -1 when no format is selected
+    long clearClipboardSeconds = 10;
     // "At Start Up"
     long checkOpenFiles = 0;
     long launchWebBrowser = 0;

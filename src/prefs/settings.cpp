@@ -21,6 +21,7 @@ constexpr char kStartUp[] = "Start Up Preferences";
 
 const StringSetting kLastSelectedCatg{kGeneral, "LastSelectedCatg", ""};
 const IntSetting kFindCasePref{kGeneral, "Find Case Pref", 0};
+const IntSetting kClearClipboardSeconds{kGeneral, "Clear Clipboard Seconds", 10};
 
 const IntSetting kChooseWebBrowser{kInternet, "Choose Web Browser", 1};
 const IntSetting kAutomaticSaveCheck{kInternet, "Automatic Save Check", 0};

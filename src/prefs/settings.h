@@ -23,6 +23,8 @@ struct StringSetting {
 // "General Preferences"
 extern const StringSetting kLastSelectedCatg;
 extern const IntSetting kFindCasePref;
+// Seconds a copied text stays on the clipboard; 0 keeps it there.
+extern const IntSetting kClearClipboardSeconds;
 // "Internet Preferences"
 extern const IntSetting kChooseWebBrowser;
 extern const IntSetting kAutomaticSaveCheck;

@@ -1,48 +1,39 @@
 #include "ui/show_password_button.h"
 
-#include <wx/toplevel.h>
-
-#include "ui/art/art.h"
-
 namespace quillox {
 
-namespace {
-const wxWindow* TopLevelOf(const wxWindow* window) {
-    while (!window->IsTopLevel() && window->GetParent() != nullptr) {
-        window = window->GetParent();
-    }
-    return window;
-}
-}  // namespace
-
 ShowPasswordButton::ShowPasswordButton(wxWindow* parent, wxWindowID id, const wxTextCtrl* source)
-    : wxBitmapButton(parent, id, ArtBundle(ArtId::ShowPassword, wxSize(16, 16))), source_(source) {
-    SetToolTip("Show the password");
+    : IconButton(parent, id, ArtId::ShowPassword, "Show the password"), source_(source) {
     Bind(wxEVT_BUTTON, &ShowPasswordButton::OnClick, this);
 }
 
-std::unique_ptr<wxMenu> ShowPasswordButton::PasswordMenu() const {
+// The pop-up is the button's child, so it goes with the password's dialog.
+void ShowPasswordButton::ShowPassword() {
+    if (popup_) {
+        popup_->Dismiss();
+        popup_ = nullptr;
+    }
     const wxString text = source_->GetValue();
     if (text.empty()) {
-        return nullptr;
+        return;
     }
-    auto menu = std::make_unique<wxMenu>();
-    // Escaped, or an & in the password would turn into a mnemonic and vanish.
-    menu->Append(wxID_ANY, wxControl::EscapeMnemonics(text))->Enable(false);
-    return menu;
+    auto* popup = new PasswordPopup(this, text);
+    popup->SetPosition(PopupPosition());
+    popup->Popup();
+    popup_ = popup;
 }
 
-wxPoint ShowPasswordButton::MenuPosition() const {
+PasswordPopup* ShowPasswordButton::Popup() const {
+    return popup_ && popup_->IsShown() ? popup_.get() : nullptr;
+}
+
+wxPoint ShowPasswordButton::PopupPosition() const {
     const wxRect button = GetScreenRect();
-    return TopLevelOf(this)->ScreenToClient(
-        wxPoint(button.GetLeft() + button.GetWidth() + 5, button.GetTop() + button.GetHeight()));
+    return wxPoint(button.GetRight() + 1 + 5, button.GetBottom() + 1);
 }
 
 void ShowPasswordButton::OnClick(wxCommandEvent&) {
-    std::unique_ptr<wxMenu> menu = PasswordMenu();
-    if (menu) {
-        wxGetTopLevelParent(this)->PopupMenu(menu.get(), MenuPosition());
-    }
+    ShowPassword();
 }
 
 }  // namespace quillox

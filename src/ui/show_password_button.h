@@ -1,31 +1,34 @@
 #pragma once
 
-#include <memory>
-
-#include <wx/bmpbuttn.h>
-#include <wx/menu.h>
 #include <wx/textctrl.h>
+#include <wx/weakref.h>
+
+#include "ui/icon_button.h"
+#include "ui/password_popup.h"
 
 namespace quillox {
 
 // The eye button beside a masked entry: a click shows the entry's text in a
-// pop-up menu beside the button, while the entry itself stays masked.
-class ShowPasswordButton : public wxBitmapButton {
+// small pop-up beside the button, as plain text that can be read and
+// selected, while the entry itself stays masked. An empty entry shows nothing.
+class ShowPasswordButton : public IconButton {
   public:
     ShowPasswordButton(wxWindow* parent, wxWindowID id, const wxTextCtrl* source);
 
-    // A menu whose one item, disabled, is the source's text; nullptr when
-    // the source is empty, which shows nothing.
-    std::unique_ptr<wxMenu> PasswordMenu() const;
+    // What a click does.
+    void ShowPassword();
+    // The pop-up while it is open, or nullptr.
+    PasswordPopup* Popup() const;
 
-    // Where the menu opens: 5 pixels right of the button's right edge, level
-    // with its bottom edge, in the client coordinates of the dialog.
-    wxPoint MenuPosition() const;
+    // Where the pop-up opens: 5 pixels right of the button's right edge,
+    // level with its bottom edge, on the screen.
+    wxPoint PopupPosition() const;
 
   private:
     void OnClick(wxCommandEvent& event);
 
     const wxTextCtrl* source_;
+    wxWeakRef<PasswordPopup> popup_;
 };
 
 }  // namespace quillox

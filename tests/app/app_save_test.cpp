@@ -165,3 +165,37 @@ TEST_F(AppTest, AutoSaveSavesAChangedDocumentWithAFile) {
     Frame()->ArmAutoSaveTimer();
     EXPECT_FALSE(Frame()->IsAutoSaveArmed());
 }
+
+TEST_F(AppTest, FileDialogsOfferNamesAndNeverAPattern) {
+    // Checks the name (and the folder, when given) offered, then answers with
+    // path (Cancel when empty).
+    const auto offers = [](const wxString& name, const wxString& folder, const wxString& path) {
+        return ExpectDialog<wxFileDialog>([=](wxFileDialog* dialog) {
+            EXPECT_EQ(dialog->GetFilename(), name);
+            if (!folder.empty()) {
+                EXPECT_EQ(dialog->GetDirectory(), folder);
+            }
+            dialog->SetPath(path);
+            return path.empty() ? wxID_CANCEL : wxID_OK;
+        });
+    };
+    const wxString folder = wxString(folder_.string());
+    ASSERT_NE(OpenDocument(WriteFile("one.qxf", {{0, "a"}})), nullptr);
+    wxTEST_DIALOG(SendCommand(wxID_SAVEAS), offers("one.qxe", folder, Path("*.qxe")),
+                  ExpectMessage("\"*.qxe\" is a pattern, not a file name."),
+                  offers("one.qxe", folder, Path("copy")));
+    EXPECT_EQ(CardsIn(Path("copy.qxe")), 1);
+    EXPECT_FALSE(std::filesystem::exists(Path("*.qxe")));
+    wxTEST_DIALOG(SendCommand(wxID_OPEN), offers("", "", ""));
+
+    SendCommand(wxID_NEW);
+    ActiveDoc()->AddCard(0, std::make_unique<CardRecord>());
+    wxTEST_DIALOG(SendCommand(wxID_SAVE), offers(ActiveDoc()->GetTitle() + ".qxe", "", ""));
+    // OK without any name chosen saves nowhere, not even into a bare ".qxe".
+    wxTEST_DIALOG(SendCommand(wxID_SAVE),
+                  ExpectDialog<wxFileDialog>([](wxFileDialog*) { return wxID_OK; }));
+    EXPECT_FALSE(std::filesystem::exists(".qxe"));
+    EXPECT_TRUE(ActiveDoc()->IsModified());
+    CloseAllQuietly();
+    wxTEST_DIALOG(SendCommand(wxID_OPEN), offers("", "", ""));
+}

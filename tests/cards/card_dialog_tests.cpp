@@ -18,6 +18,10 @@
 #include "ui/gui_test_support.h"
 #include "ui/show_password_button.h"
 
+#if defined(__WXGTK__)
+#include <gtk/gtk.h>
+#endif
+
 wxApp* CreateTestApp() {
     return new wxApp;
 }
@@ -90,12 +94,14 @@ TEST(CardDialog, ShowsTheFormsLabelsAndTexts) {
     EXPECT_FALSE(Control<wxCheckBox>(dialog, CCardDlg::kNewBrowserWindowId).IsChecked());
 
     // The eye button shows the password field, not another one.
-    auto menu = Control<ShowPasswordButton>(dialog, CCardDlg::kShowPasswordId).PasswordMenu();
-    ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->FindItemByPosition(0)->GetItemLabelText(), "s3cret");
+    dialog.Show();
+    auto& show = Control<ShowPasswordButton>(dialog, CCardDlg::kShowPasswordId);
+    show.ShowPassword();
+    ASSERT_NE(show.Popup(), nullptr);
+    EXPECT_EQ(show.Popup()->Text().GetValue(), "s3cret");
     Type(dialog, CCardDlg::kField4Id, "");
-    EXPECT_EQ(Control<ShowPasswordButton>(dialog, CCardDlg::kShowPasswordId).PasswordMenu(),
-              nullptr);
+    show.ShowPassword();
+    EXPECT_EQ(show.Popup(), nullptr);
 }
 
 TEST(CardDialog, TitleButtonAndAttributesFollowTheMode) {
@@ -122,6 +128,10 @@ TEST(CardDialog, EditUrlButtonOnlyForItsCategoriesAndPutsTheUrlBack) {
     CCardDlg dialog(nullptr, NewCardForm("Login Accounts"));
     auto& editUrl = Control<wxButton>(dialog, CCardDlg::kEditUrlId);
     EXPECT_TRUE(editUrl.IsShown());
+#if defined(__WXGTK__)
+    // A screen reader announces the picture button by its tooltip.
+    EXPECT_STREQ(atk_object_get_name(gtk_widget_get_accessible(editUrl.GetHandle())), "Edit URL");
+#endif
     Type(dialog, CCardDlg::kField2Id, "telnet://host");
     wxTEST_DIALOG(Click(editUrl), ExpectDialog<CEditUrlDlg>([](CEditUrlDlg* editor) {
                       EXPECT_EQ(editor->GetTitle(), "Edit URL");

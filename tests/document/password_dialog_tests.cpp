@@ -14,6 +14,10 @@
 #include "ui/password_entry.h"
 #include "ui/show_password_button.h"
 
+#if defined(__WXGTK__)
+#include <gtk/gtk.h>
+#endif
+
 class DialogTestApp : public wxApp {
   public:
     bool OnInit() override { return true; }
@@ -83,6 +87,9 @@ TEST(FileEncryptionDialog, OpensWithTheEntriesFilledOnlyWhenEncrypting) {
     EXPECT_TRUE(Second(plain).IsEmpty());
     EXPECT_FALSE(First(plain).IsEditable());
     EXPECT_FALSE(Second(plain).IsEditable());
+    // Looking disabled too, as nothing can be typed there.
+    EXPECT_FALSE(First(plain).IsEnabled());
+    EXPECT_FALSE(Second(plain).IsEnabled());
     EXPECT_FALSE(ImportantShown(plain));
     EXPECT_LT(plain.GetSize().GetHeight(), encrypted.GetSize().GetHeight());
 }
@@ -101,9 +108,12 @@ TEST(FileEncryptionDialog, UntickingEmptiesTheEntriesAndHidesTheWarning) {
     EXPECT_FALSE(ImportantShown(dialog));
     EXPECT_LT(dialog.GetSize().GetHeight(), fullHeight);
 
+    EXPECT_FALSE(First(dialog).IsEnabled());
     Tick(encrypt, true);
     EXPECT_TRUE(First(dialog).IsEditable());
     EXPECT_TRUE(Second(dialog).IsEditable());
+    EXPECT_TRUE(First(dialog).IsEnabled());
+    EXPECT_TRUE(Second(dialog).IsEnabled());
     EXPECT_TRUE(ImportantShown(dialog));
     EXPECT_EQ(dialog.GetSize().GetHeight(), fullHeight);
     EXPECT_TRUE(First(dialog).IsEmpty());
@@ -151,27 +161,48 @@ TEST(FileEncryptionDialog, AboutKeysOpensItsDialog) {
     EXPECT_TRUE(opened);
 }
 
-TEST(ShowPasswordButton, ShowsWhatIsTypedSoFar) {
+// The text the button's pop-up shows, or "(none)" when it shows none.
+std::string Shown(ShowPasswordButton& show) {
+    show.ShowPassword();
+    const PasswordPopup* popup = show.Popup();
+    if (popup == nullptr) {
+        return "(none)";
+    }
+    // Plain text to read and select, not a greyed menu item.
+    EXPECT_TRUE(popup->Text().IsEnabled());
+    EXPECT_FALSE(popup->Text().IsEditable());
+    EXPECT_TRUE(popup->IsShown());
+    return popup->Text().GetValue().utf8_string();
+}
+
+TEST(ShowPasswordButton, ShowsWhatIsTypedSoFarAsSelectableText) {
     FileEncryptionDialog encryption(nullptr, true, Secret("a&b\xE9\x63\x64\x65\x66"));
+    encryption.Show();
     auto& show = Control<ShowPasswordButton>(encryption, FileEncryptionDialog::kShowId);
     Type(encryption, FileEncryptionDialog::kSecondEntryId, "second entry");
-    auto menu = show.PasswordMenu();
-    ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(menu->GetMenuItemCount(), 1u);
-    const wxMenuItem* item = menu->FindItemByPosition(0);
-    EXPECT_FALSE(item->IsEnabled());
     // The & is shown as it is, not taken as a mnemonic.
-    EXPECT_EQ(item->GetItemLabelText().utf8_string(), "a&b\xC3\xA9\x63\x64\x65\x66");
+    EXPECT_EQ(Shown(show), "a&b\xC3\xA9\x63\x64\x65\x66");
+    const wxRect button = show.GetScreenRect();
+    EXPECT_EQ(show.Popup()->GetScreenPosition(),
+              wxPoint(button.GetRight() + 1 + 5, button.GetBottom() + 1));
 
     Type(encryption, FileEncryptionDialog::kFirstEntryId, "");
-    EXPECT_EQ(show.PasswordMenu(), nullptr);
+    EXPECT_EQ(Shown(show), "(none)");
 
     DecryptionPasswordDialog decryption(nullptr, "Decryption Password");
+    decryption.Show();
     Type(decryption, DecryptionPasswordDialog::kPasswordId, "typed");
-    menu =
-        Control<ShowPasswordButton>(decryption, DecryptionPasswordDialog::kShowId).PasswordMenu();
-    ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->FindItemByPosition(0)->GetItemLabelText(), "typed");
+    auto& other = Control<ShowPasswordButton>(decryption, DecryptionPasswordDialog::kShowId);
+    EXPECT_EQ(Shown(other), "typed");
+    other.Popup()->Dismiss();
+    ProcessPendingEvents();
+    EXPECT_EQ(other.Popup(), nullptr);
+
+#if defined(__WXGTK__)
+    // Screen readers announce the button by its tooltip.
+    EXPECT_STREQ(atk_object_get_name(gtk_widget_get_accessible(show.GetHandle())),
+                 "Show the password");
+#endif
 }
 
 TEST(DecryptionPasswordDialog, ReturnsTheTypedBytesOrNothingOnCancel) {
@@ -195,6 +226,17 @@ TEST(DecryptionPasswordDialog, ReturnsTheTypedBytesOrNothingOnCancel) {
                       return wxID_CANCEL;
                   }));
     EXPECT_FALSE(password.has_value());
+}
+
+TEST(DecryptionPasswordDialog, IsAtLeastAsWideAsItsTitle) {
+    const wxString title =
+        "Decryption Password for file: the cards of the whole family, kept since 2003.qxe";
+    DecryptionPasswordDialog dialog(nullptr, title);
+    const wxFont bold = dialog.GetFont().Bold();
+    int width = 0;
+    int height = 0;
+    dialog.GetTextExtent(title, &width, &height, nullptr, nullptr, &bold);
+    EXPECT_GE(dialog.GetSize().GetWidth(), width);
 }
 
 TEST(DecryptionPasswordDialog, OkRefusesACharacterAFileCannotStore) {

@@ -14,8 +14,13 @@
 #include <wx/listbox.h>
 #include <wx/radiobut.h>
 #include <wx/spinbutt.h>
+#include <wx/spinctrl.h>
 #include <wx/textctrl.h>
 #include <wx/utils.h>
+
+#if defined(__WXGTK__)
+#include <gtk/gtk.h>
+#endif
 
 #include "prefs/at_start_up_page.h"
 #include "prefs/general_settings_page.h"
@@ -114,6 +119,21 @@ TEST_F(PreferencesSheet, ShowsItsFourPagesInOrderFromTheFirst) {
     EXPECT_NE(sheet.FindWindow(wxID_CANCEL), nullptr);
 }
 
+#if defined(__WXGTK__)
+TEST_F(PreferencesSheet, ShowsAllFourTabsWithoutScrolling) {
+    CPrefPropertySheet sheet(nullptr, LoadPreferenceValues());
+    sheet.Show();
+    ProcessPendingEvents();
+    GtkNotebook* notebook = GTK_NOTEBOOK(sheet.GetBookCtrl()->GetHandle());
+    for (int page = 0; page < 4; ++page) {
+        GtkWidget* tab =
+            gtk_notebook_get_tab_label(notebook, gtk_notebook_get_nth_page(notebook, page));
+        // A tab scrolled out of the strip is no longer drawn.
+        EXPECT_TRUE(gtk_widget_get_child_visible(tab) && gtk_widget_get_mapped(tab)) << page;
+    }
+}
+#endif
+
 TEST_F(PreferencesSheet, AFreshStoreShowsTheDefaults) {
     CPrefPropertySheet sheet(nullptr, LoadPreferenceValues());
     EXPECT_TRUE(Control<wxRadioButton>(sheet, kGeneralPage, General::kExplorerId).GetValue());
@@ -129,6 +149,7 @@ TEST_F(PreferencesSheet, AFreshStoreShowsTheDefaults) {
     auto& dates = Control<wxListBox>(sheet, kGeneralPage, General::kDateFormatsId);
     EXPECT_EQ(dates.GetCount(), 12u);
     EXPECT_EQ(dates.GetSelection(), 0);
+    EXPECT_EQ(Control<wxSpinCtrl>(sheet, kGeneralPage, General::kClearClipboardId).GetValue(), 10);
 
     for (int id :
          {StartUp::kOpenRecentFileId, StartUp::kLaunchWebBrowserId, StartUp::kLaunchFtpId,
@@ -184,6 +205,7 @@ int ChangeEveryPage(CPrefPropertySheet* sheet, int answer) {
     Control<wxCheckBox>(*sheet, kGeneralPage, General::kAutomaticSaveId).SetValue(true);
     Control<wxTextCtrl>(*sheet, kGeneralPage, General::kMinutesId).ChangeValue("45");
     Select(Control<wxListBox>(*sheet, kGeneralPage, General::kDateFormatsId), 4);
+    Control<wxSpinCtrl>(*sheet, kGeneralPage, General::kClearClipboardId).SetValue(0);
     Control<wxCheckBox>(*sheet, kStartUpPage, StartUp::kLaunchEmailId).SetValue(true);
     Control<wxTextCtrl>(*sheet, kPathsPage, Paths::kTelnetPathId).ChangeValue("/usr/bin/telnet");
     Control<wxCheckBox>(*sheet, kPrintPage, Print::kPrintNotesId).SetValue(true);
@@ -198,7 +220,8 @@ TEST_F(PreferencesSheet, OkStoresWhatTheSheetShowsAndCancelStoresNothing) {
                   }));
     EXPECT_FALSE(confirmed);
     for (const char* entry :
-         {"/Internet Preferences/Choose Web Browser", "/Internet Preferences/Automatic Save",
+         {"/General Preferences/Clear Clipboard Seconds",
+          "/Internet Preferences/Choose Web Browser", "/Internet Preferences/Automatic Save",
           "/Internet Preferences/Date Format", "/Internet Preferences/Telnet File Path",
           "/Start Up Preferences/Print Notes", "/Print Preferences/Print Notes",
           "/Print Preferences/Print ATM"}) {
@@ -213,6 +236,7 @@ TEST_F(PreferencesSheet, OkStoresWhatTheSheetShowsAndCancelStoresNothing) {
     EXPECT_EQ(Read(kAutomaticSaveCheck), 1);
     EXPECT_EQ(Read(kAutomaticSave), "45");
     EXPECT_EQ(Read(kDateFormat), 4);
+    EXPECT_EQ(Read(kClearClipboardSeconds), 0);
     EXPECT_EQ(Read(kLaunchEmail), 1);
     EXPECT_EQ(Read(kTelnetFilePath), "/usr/bin/telnet");
     EXPECT_EQ(Read(kPrintNotes), 1);

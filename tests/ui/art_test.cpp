@@ -55,5 +55,47 @@ TEST(Art, EveryPictureIsBuiltInAndDrawsAtItsSize) {
     }
 }
 
+// Columns with something drawn above the body of a 16-pixel padlock (rows 0
+// to 6) and nothing from row 9 down: the end of a shackle standing free.
+int FreeShackleColumns(ArtId id) {
+    const wxImage image = ArtBundle(id, wxSize(16, 16)).GetBitmap(wxDefaultSize).ConvertToImage();
+    int columns = 0;
+    for (int x = 0; x < image.GetWidth(); ++x) {
+        bool above = false;
+        bool below = false;
+        for (int y = 0; y < image.GetHeight(); ++y) {
+            const bool drawn = image.GetAlpha(x, y) > 64;
+            above = above || (drawn && y < 7);
+            below = below || (drawn && y >= 9);
+        }
+        columns += above && !below ? 1 : 0;
+    }
+    return columns;
+}
+
+TEST(Art, TheOpenPadlockStandsOpenAtSixteenPixels) {
+    EXPECT_GE(FreeShackleColumns(ArtId::LockOpen), 1);
+    EXPECT_EQ(FreeShackleColumns(ArtId::LockClosed), 0);
+}
+
+TEST(Art, DisabledPicturesAreGreyAndFaint) {
+    for (int i = static_cast<int>(ArtId::FileNew); i <= static_cast<int>(ArtId::About); ++i) {
+        const auto id = static_cast<ArtId>(i);
+        const wxImage normal =
+            ArtBundle(id, wxSize(20, 20)).GetBitmap(wxDefaultSize).ConvertToImage();
+        const wxImage disabled =
+            DisabledArtBundle(id, wxSize(20, 20)).GetBitmap(wxDefaultSize).ConvertToImage();
+        ASSERT_EQ(disabled.GetSize(), wxSize(20, 20)) << i;
+        ASSERT_TRUE(disabled.HasAlpha()) << i;
+        for (int y = 0; y < 20; ++y) {
+            for (int x = 0; x < 20; ++x) {
+                EXPECT_EQ(disabled.GetRed(x, y), disabled.GetGreen(x, y)) << i;
+                EXPECT_EQ(disabled.GetGreen(x, y), disabled.GetBlue(x, y)) << i;
+                EXPECT_LE(disabled.GetAlpha(x, y) * 100, normal.GetAlpha(x, y) * 40) << i;
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace quillox

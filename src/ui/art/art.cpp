@@ -1,6 +1,8 @@
 #include "ui/art/art.h"
 
 #include <wx/icon.h>
+#include <wx/image.h>
+#include <wx/vector.h>
 
 #include "ui/art/embedded_files.h"
 
@@ -66,6 +68,21 @@ wxBitmapBundle FromEmbeddedSvg(const char* name, const wxSize& defaultSize) {
     return wxBitmapBundle::FromSVG(file->data, file->size, defaultSize);
 }
 
+// How much of a picture's opacity a disabled button keeps, in percent.
+constexpr int kDisabledOpacity = 35;
+
+wxBitmap Faded(const wxBitmap& bitmap) {
+    wxImage image = bitmap.ConvertToImage().ConvertToGreyscale();
+    if (!image.HasAlpha()) {
+        image.InitAlpha();
+    }
+    unsigned char* alpha = image.GetAlpha();
+    for (int i = 0; i < image.GetWidth() * image.GetHeight(); ++i) {
+        alpha[i] = static_cast<unsigned char>(alpha[i] * kDisabledOpacity / 100);
+    }
+    return wxBitmap(image);
+}
+
 }  // namespace
 
 const EmbeddedFile* FindEmbeddedFile(std::string_view name) {
@@ -79,6 +96,16 @@ const EmbeddedFile* FindEmbeddedFile(std::string_view name) {
 
 wxBitmapBundle ArtBundle(ArtId id, const wxSize& defaultSize) {
     return FromEmbeddedSvg(FileOf(id), defaultSize);
+}
+
+wxBitmapBundle DisabledArtBundle(ArtId id, const wxSize& defaultSize) {
+    const wxBitmapBundle normal = ArtBundle(id, defaultSize);
+    // Drawn for ordinary and doubled screens alike.
+    wxVector<wxBitmap> bitmaps;
+    for (int scale : {1, 2}) {
+        bitmaps.push_back(Faded(normal.GetBitmap(defaultSize * scale)));
+    }
+    return wxBitmapBundle::FromBitmaps(bitmaps);
 }
 
 wxBitmap SplashBitmap() {

@@ -1,0 +1,89 @@
+// Copied texts leave the clipboard after "Clear Clipboard Seconds", and when
+// the program ends, as long as the clipboard still holds them.
+#include <wx/button.h>
+#include <wx/clipbrd.h>
+
+#include "app/app_fixture.h"
+#include "app/real_input.h"
+#include "cards/clipboard_text.h"
+#include "cards/generate_password_dialog.h"
+#include "prefs/settings.h"
+#include "ui/command_ids.h"
+
+using namespace quillox;
+
+namespace {
+
+std::string ClipboardText() {
+    std::string text;
+    if (wxTheClipboard->Open()) {
+        wxTextDataObject data;
+        if (wxTheClipboard->GetData(data)) {
+            text = data.GetText().utf8_string();
+        }
+        wxTheClipboard->Close();
+    }
+    return text;
+}
+
+void CopyAsTheUser(const wxString& text) {
+    if (wxTheClipboard->Open()) {
+        wxTheClipboard->SetData(new wxTextDataObject(text));
+        wxTheClipboard->Close();
+    }
+}
+
+// Waits a little longer than one second, the delay these tests set.
+void WaitPastTheDelay() {
+    WaitUntil([] { return false; }, 1300);
+}
+
+}  // namespace
+
+TEST_F(AppTest, ACopiedPasswordLeavesTheClipboardAfterTheDelayUnlessReplaced) {
+    prefs::Write(prefs::kClearClipboardSeconds, 1);
+    CQuilloxNewDoc* document = OpenDocument(WriteFile("clip.qxf", {{0, "site", "s3cret"}}));
+    ASSERT_NE(document, nullptr);
+    ChooseCategory("WWW Sites");
+    ActiveView()->SelectCard(document->Cards().Category(0).At(0));
+
+    SendCommand(cmd::kCopyPasswordTool);
+    EXPECT_EQ(ClipboardText(), "s3cret");
+    EXPECT_TRUE(WaitUntil([] { return ClipboardText().empty(); }));
+
+    // What the user copies in the meantime stays.
+    SendCommand(cmd::kCopyName);
+    EXPECT_EQ(ClipboardText(), "site");
+    CopyAsTheUser("my own text");
+    WaitPastTheDelay();
+    EXPECT_EQ(ClipboardText(), "my own text");
+
+    // At exit the copy goes at once.
+    SendCommand(cmd::kCopyPasswordItem);
+    TakeBackClipboardText();
+    EXPECT_EQ(ClipboardText(), "");
+
+    // 0 keeps the copy, also at exit.
+    prefs::Write(prefs::kClearClipboardSeconds, 0);
+    SendCommand(cmd::kCopyPasswordMenu);
+    WaitPastTheDelay();
+    TakeBackClipboardText();
+    EXPECT_EQ(ClipboardText(), "s3cret");
+}
+
+TEST_F(AppTest, AGeneratedPasswordLeavesTheClipboardAfterTheDelay) {
+    prefs::Write(prefs::kClearClipboardSeconds, 1);
+    std::string generated;
+    wxTEST_DIALOG(SendCommand(cmd::kGeneratePassword),
+                  ExpectDialog<CGeneratePasswordDlg>([&generated](CGeneratePasswordDlg* dialog) {
+                      wxCommandEvent click(wxEVT_BUTTON, CGeneratePasswordDlg::kToClipboardId);
+                      wxWindow* button = dialog->FindWindow(CGeneratePasswordDlg::kToClipboardId);
+                      click.SetEventObject(button);
+                      button->ProcessWindowEvent(click);
+                      generated = dialog->Password();
+                      return wxID_CANCEL;
+                  }));
+    ASSERT_FALSE(generated.empty());
+    EXPECT_EQ(ClipboardText(), generated);
+    EXPECT_TRUE(WaitUntil([] { return ClipboardText().empty(); }));
+}

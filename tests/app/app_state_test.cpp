@@ -1,0 +1,147 @@
+// What the main window shows: the category bar, the item count, the title
+// and which commands are offered.
+#include <wx/choice.h>
+#include <wx/statusbr.h>
+#include <wx/toolbar.h>
+
+#if defined(__WXGTK__)
+#include <gtk/gtk.h>
+#endif
+
+#include "app/app_fixture.h"
+#include "app/category_bar.h"
+#include "app/real_input.h"
+#include "cards/card_dialog.h"
+#include "ui/command_ids.h"
+
+using namespace quillox;
+
+namespace {
+
+std::string ItemCount() {
+    return GetMainFrame()->GetStatusBar()->GetStatusText(cmd::kItemCountPane).utf8_string();
+}
+
+// The frame as the program starts: no category chosen, no count shown.
+void AsAtFirstStart() {
+    GetMainFrame()->GetCategoryBar()->Selector()->SetSelection(wxNOT_FOUND);
+    GetMainFrame()->GetStatusBar()->SetStatusText("Items:", cmd::kItemCountPane);
+}
+
+}  // namespace
+
+TEST_F(AppTest, ANewDocumentShowsItsOwnCountUnderTheCategoryTheBarNames) {
+    AsAtFirstStart();
+    SendCommand(wxID_NEW);
+    ASSERT_NE(ActiveDoc(), nullptr);
+    EXPECT_EQ(ItemCount(), "Items: 0");
+    EXPECT_EQ(Frame()->CurrentCategory(), "WWW Sites");
+    EXPECT_EQ(ActiveView()->ShownCategory(), "WWW Sites");
+    // So New Card knows where the card goes.
+    bool asked = false;
+    wxTEST_DIALOG(SendCommand(cmd::kNewCard), ExpectDialog<CCardDlg>([&asked](CCardDlg* dialog) {
+                      asked = true;
+                      EXPECT_EQ(dialog->Result().categoryName, "WWW Sites");
+                      return wxID_CANCEL;
+                  }));
+    EXPECT_TRUE(asked);
+
+    ASSERT_NE(OpenDocument(WriteFile("three.qxf", {{2, "a"}, {2, "b"}, {2, "c"}})), nullptr);
+    ChooseCategory("FTP Servers");
+    EXPECT_EQ(ItemCount(), "Items: 3");
+    SendCommand(wxID_NEW);
+    EXPECT_EQ(ItemCount(), "Items: 0");
+    EXPECT_EQ(Frame()->CurrentCategory(), ActiveView()->ShownCategory());
+}
+
+TEST_F(AppTest, TheTitleNamesTheActiveDocument) {
+    EXPECT_EQ(Frame()->GetTitle(), "Quillox");
+    CQuilloxNewDoc* one = OpenDocument(WriteFile("one.qxf", {{0, "a"}}));
+    ASSERT_NE(one, nullptr);
+    EXPECT_EQ(Frame()->GetTitle(), "Quillox - one.qxf");
+    ASSERT_NE(OpenDocument(WriteFile("two.qxe", {{0, "b"}})), nullptr);
+    EXPECT_EQ(Frame()->GetTitle(), "Quillox - two.qxe");
+    dynamic_cast<wxMDIChildFrame*>(one->GetDocumentWindow())->Activate();
+    ProcessPendingEvents();
+    EXPECT_EQ(Frame()->GetTitle(), "Quillox - one.qxf");
+    CloseAllQuietly();
+    EXPECT_EQ(Frame()->GetTitle(), "Quillox");
+}
+
+TEST_F(AppTest, DisabledToolbarButtonsShowAFadedPicture) {
+    wxToolBar* bar = Frame()->GetToolBar();
+    for (size_t position = 0; position < bar->GetToolsCount(); ++position) {
+        const wxToolBarToolBase* tool = bar->GetToolByPos(static_cast<int>(position));
+        if (!tool->IsSeparator()) {
+            EXPECT_TRUE(tool->GetDisabledBitmapBundle().IsOk()) << tool->GetShortHelp();
+        }
+    }
+}
+
+TEST_F(AppTest, SetPasswordIsOfferedOnlyWhereItsDocumentAllows) {
+    ProcessPendingEvents();
+    EXPECT_FALSE(IsEnabled(cmd::kSetPassword));
+    EXPECT_FALSE(Frame()->GetToolBar()->GetToolEnabled(cmd::kSetPassword));
+    SendCommand(wxID_NEW);
+    EXPECT_FALSE(Frame()->GetToolBar()->GetToolEnabled(cmd::kSetPassword));
+    ActiveDoc()->AddCard(0, std::make_unique<CardRecord>());
+    ProcessPendingEvents();
+    EXPECT_TRUE(Frame()->GetToolBar()->GetToolEnabled(cmd::kSetPassword));
+}
+
+#if defined(__WXGTK__)
+namespace {
+
+// Whether the heading of column is drawn whole: its label has at least the
+// width it asks for.
+bool HeadingShownWhole(wxDataViewColumn* column) {
+    GtkWidget* header =
+        gtk_tree_view_column_get_widget(GTK_TREE_VIEW_COLUMN(column->GetGtkHandle()));
+    GList* children = gtk_container_get_children(GTK_CONTAINER(header));
+    bool whole = false;
+    for (GList* child = children; child != nullptr; child = child->next) {
+        if (GTK_IS_LABEL(child->data)) {
+            int minimum = 0;
+            int natural = 0;
+            gtk_widget_get_preferred_width(GTK_WIDGET(child->data), &minimum, &natural);
+            whole = gtk_widget_get_allocated_width(GTK_WIDGET(child->data)) >= natural;
+        }
+    }
+    g_list_free(children);
+    return whole;
+}
+
+}  // namespace
+
+TEST_F(AppTest, HeadingsColumnsAndTheCountAreShownWhole) {
+    ASSERT_NE(OpenDocument(WriteFile("whole.qxf", {{7, "acct"}})), nullptr);
+    ChooseCategory("WWW Sites");
+    wxDataViewCtrl* list = ActiveView()->ListControl();
+    // The frame as it first opens shows the six columns without scrolling sideways.
+    GtkAdjustment* sideways =
+        gtk_scrolled_window_get_hadjustment(GTK_SCROLLED_WINDOW(list->GetHandle()));
+    EXPECT_LE(gtk_adjustment_get_upper(sideways), gtk_adjustment_get_page_size(sideways));
+    for (const char* category : {"WWW Sites", "Bank Accounts", "Credit Cards", "ATM/PIN Cards",
+                                 "Personal Data", "Software Keys", "Membership Numbers"}) {
+        ChooseCategory(category);
+        // GTK lays the headings out again at its next frame.
+        const auto allWhole = [list] {
+            for (unsigned column = 0; column < list->GetColumnCount(); ++column) {
+                if (!HeadingShownWhole(list->GetColumn(column))) {
+                    return false;
+                }
+            }
+            return true;
+        };
+        EXPECT_TRUE(WaitUntil(allWhole, 1000)) << category;
+    }
+
+    // The status bar cuts a text that does not fit between the pane's
+    // margins and the size grip at its end.
+    wxStatusBar* status = Frame()->GetStatusBar();
+    wxRect pane;
+    ASSERT_TRUE(status->GetFieldRect(cmd::kItemCountPane, pane));
+    const int room = pane.GetWidth() - 2 * 2 - (status->GetClientSize().GetHeight() - 2);
+    EXPECT_GE(room, status->GetTextExtent("Items: 1000000").GetWidth());
+}
+#endif
