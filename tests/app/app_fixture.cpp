@@ -32,6 +32,11 @@ wxApp* CreateTestApp() {
     const fs::path config = TestRoot() / "config";
     const fs::path runtime = TestRoot() / "runtime";
     fs::remove_all(TestRoot());
+    // Leave nothing behind in the temporary folder, however the tests end.
+    std::atexit([] {
+        std::error_code ignored;
+        fs::remove_all(TestRoot(), ignored);
+    });
     fs::create_directories(config);
     fs::create_directories(runtime);
     fs::create_directories(TestProgramsFolder());
