@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdio>
 
+#include "store/secure_wipe.h"
+
 namespace quillox {
 
 namespace {
@@ -124,6 +126,8 @@ std::optional<std::string> Utf8ToCp1252(std::string_view utf8, CodecError* error
             if (error != nullptr) {
                 *error = CodecError{start, 0, true};
             }
+            // What was converted so far may be part of a password.
+            SecureWipe(out);
             return std::nullopt;
         }
         const std::optional<unsigned char> byte = ByteOf(c);
@@ -131,6 +135,7 @@ std::optional<std::string> Utf8ToCp1252(std::string_view utf8, CodecError* error
             if (error != nullptr) {
                 *error = CodecError{start, c, false};
             }
+            SecureWipe(out);
             return std::nullopt;
         }
         out += static_cast<char>(*byte);
