@@ -13,8 +13,13 @@
 namespace quillox {
 
 // One card. Texts are Windows-1252 byte strings, as the data files hold them.
-class CardRecord {
+class CardRecord final {
   public:
+    // Cards are made by the hundred thousand when a file is loaded: they take
+    // their memory from a pool of their own (card_pool.h).
+    static void* operator new(std::size_t size);
+    static void operator delete(void* card) noexcept;
+
     static constexpr std::uint8_t kNewBrowserWindowBit = 0x01;
     static constexpr std::uint8_t kAutomaticAccessBit = 0x02;
     static constexpr std::uint8_t kDeletedBit = 0x02;
