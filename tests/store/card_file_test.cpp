@@ -230,11 +230,14 @@ TEST(CardFileLoad, TextBlocksSplitAtZeroBytesOrTheBlockEnd) {
 
 TEST(CardFileLoad, JunkAfterTheFifthTextIsDroppedAndNotSavedAgain) {
     const std::string texts = std::string("a\0b\0c\0d\0e\0", 10);
-    for (const std::string& junk : {std::string("junk"), std::string("x\0", 2)}) {
+    // The last junk puts a sixth zero byte far into a long block.
+    for (const std::string& junk :
+         {std::string("junk"), std::string("x\0", 2), std::string(5000, 'j') + '\0'}) {
         Bytes image = FileHeader(6, 0, 0);
         AppendCard(image, RawCard{0, 0, 0, 0, 0, {"a", "b", "c", "d", "e"}});
         image.insert(image.end(), junk.begin(), junk.end());
         image[22 + 20] = static_cast<unsigned char>(10 + junk.size());
+        image[22 + 21] = static_cast<unsigned char>((10 + junk.size()) >> 8);
         CardCollection collection;
         ASSERT_TRUE(Load(image, collection).result.ok);
         ASSERT_EQ(collection.Category(0).Count(), 1);
