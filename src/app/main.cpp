@@ -7,10 +7,6 @@
 #include "app/quillox_app.h"
 #include "store/core_dumps.h"
 
-#ifndef QUILLOX_VERSION
-#define QUILLOX_VERSION "unknown"
-#endif
-
 namespace {
 
 const char kUsage[] =

@@ -9,10 +9,6 @@
 #include "cli/descriptor_output.h"
 #include "store/file_messages.h"
 
-#ifndef QUILLOX_VERSION
-#define QUILLOX_VERSION "unknown"
-#endif
-
 namespace quillox::cli {
 
 namespace {
