@@ -9,6 +9,7 @@ QUILLOX_PACKAGES=(
     nlohmann-json3-dev
     libwxgtk3.2-dev libgtk-3-dev
     xvfb xauth
+    gdb
 )
 
 quillox_install_packages() {
