@@ -8,6 +8,7 @@
 #include "cli/commands.h"
 #include "cli/descriptor_output.h"
 #include "store/file_messages.h"
+#include "store/secure_wipe.h"
 
 namespace quillox::cli {
 
@@ -64,6 +65,9 @@ int RunCli(const std::vector<std::string>& args, PasswordSource& fromStdin, std:
     int status = kExitFailure;
     try {
         status = RunCommand(*options, context);
+        // Commands handle passwords and card texts; writing out what is
+        // left must not spill their traces.
+        WipeScratchMemory();
     } catch (const std::bad_alloc&) {
         err << messages::kOutOfMemory << '\n';
     } catch (const std::length_error&) {

@@ -8,6 +8,7 @@
 #include "store/card_file_internal.h"
 #include "store/file_messages.h"
 #include "store/input_file.h"
+#include "store/secure_wipe.h"
 
 namespace quillox {
 
@@ -190,8 +191,8 @@ FileKind RecogniseFile(const unsigned char* head, std::size_t headSize, std::uin
 
 namespace {
 
-LoadResult LoadImage(const SharedTextStorage& image, CardCollection& collection,
-                     const LoadContext& context) {
+LoadResult LoadImageOnce(const SharedTextStorage& image, CardCollection& collection,
+                         const LoadContext& context) {
     const auto* data = reinterpret_cast<const unsigned char*>(image->data());
     const std::size_t size = image->size();
     switch (RecogniseFile(data, std::min(size, kFileHeaderSize), size)) {
@@ -211,6 +212,13 @@ LoadResult LoadImage(const SharedTextStorage& image, CardCollection& collection,
     }
     detail::Report(context, messages::kNotAQuilloxFile);
     return LoadResult();
+}
+
+LoadResult LoadImage(const SharedTextStorage& image, CardCollection& collection,
+                     const LoadContext& context) {
+    const LoadResult result = LoadImageOnce(image, collection, context);
+    WipeScratchMemory();
+    return result;
 }
 
 }  // namespace

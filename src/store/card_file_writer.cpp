@@ -171,6 +171,7 @@ bool SaveCardFile(CardCollection& collection, std::vector<unsigned char>& out,
     try {
         const bool ok = collection.GetEncryptOnSave() ? SaveEncrypted(collection, out, showMessage)
                                                       : SavePlain(collection, out, showMessage);
+        WipeScratchMemory();
         if (ok) {
             FileHeaderBytes header;
             std::memcpy(header.data(), out.data(), kFileHeaderSize);
