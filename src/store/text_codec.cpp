@@ -93,12 +93,16 @@ char32_t Cp1252ToCodePoint(unsigned char byte) {
     return byte;
 }
 
-std::string Cp1252ToUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
+void AppendCp1252AsUtf8(std::string_view bytes, std::string& out) {
     for (const char byte : bytes) {
         AppendUtf8(out, Cp1252ToCodePoint(static_cast<unsigned char>(byte)));
     }
+}
+
+std::string Cp1252ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    AppendCp1252AsUtf8(bytes, out);
     return out;
 }
 

@@ -4,6 +4,7 @@
 
 #include "cli/cli_fixture.h"
 #include "store/password_generator.h"
+#include "store/text_codec.h"
 
 namespace quillox::cli {
 namespace {
@@ -35,6 +36,16 @@ TEST_F(CliTest, ShowJsonListsEveryCategoryWithUtf8Texts) {
     EXPECT_EQ(card["modified_text"], FormatCardDate(3000000000u, 4));
     ASSERT_EQ(json["deleted"].size(), 1u);
     EXPECT_EQ(json["deleted"][0]["category_id"], 7);
+
+    // Texts that JSON escapes, and bytes of the code page's odd corners.
+    const std::string odd = "q\"b\\s\x01\x1f\b\f\n\t\x7f\x81\x9d\xff/";
+    Bytes image = testing::FileHeader(6, 0, 0);
+    AppendCard(image, RawCard{2, 0, 0, 0, 0, {odd, "", "", "", ""}});
+    const CliRun escaped = Call({"show", WriteFile("odd.qxf", image), "--json"});
+    ASSERT_EQ(escaped.status, 0) << escaped.err;
+    EXPECT_EQ(nlohmann::ordered_json::parse(escaped.out).dump(2) + "\n", escaped.out);
+    EXPECT_EQ(nlohmann::json::parse(escaped.out)["categories"][2]["cards"][0]["field1"],
+              Cp1252ToUtf8(odd));
 }
 
 TEST_F(CliTest, ShowTextFollowsTheDisplayOrder) {
