@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -172,6 +173,60 @@ TEST_F(CliProcessTest, StandardOutputErrorsAndAMissingTerminalAreReported) {
     EXPECT_EQ(alone.err,
               "No terminal to ask for the password; use --password-stdin.\n"
               "Failed to open document.\n");
+}
+
+// Reads from fd until text has arrived or a few seconds have passed.
+std::string ReadUntil(int fd, const std::string& text) {
+    std::string got;
+    for (int attempt = 0; attempt < 300 && got.find(text) == std::string::npos; ++attempt) {
+        char buffer[256];
+        const ssize_t count = ::read(fd, buffer, sizeof buffer);
+        if (count > 0) {
+            got.append(buffer, static_cast<std::size_t>(count));
+        } else {
+            ::usleep(10000);
+        }
+    }
+    return got;
+}
+
+TEST_F(CliProcessTest, PasswordsFromATerminalOnStandardInputAreNotEchoed) {
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(::grantpt(master), 0);
+    ASSERT_EQ(::unlockpt(master), 0);
+    const int terminal = ::open(::ptsname(master), O_RDWR | O_NOCTTY);
+    ASSERT_GE(terminal, 0);
+    ::fcntl(master, F_SETFL, O_NONBLOCK);
+    int errPipe[2];
+    ASSERT_EQ(::pipe(errPipe), 0);
+    ::fcntl(errPipe[0], F_SETFL, O_NONBLOCK);
+    const std::string file = CardFile("cards.qxf", 1);
+    const std::string out = (folder_ / "out.qxe").string();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::dup2(terminal, 0);
+        ::dup2(errPipe[1], 2);
+        ::execl(QUILLOX_CLI_PATH, QUILLOX_CLI_PATH, "convert", file.c_str(), out.c_str(),
+                "--encrypt", "--password-stdin", nullptr);
+        ::_exit(127);
+    }
+    ::close(errPipe[1]);
+    // Typed once the prompt shows, as a person would.
+    EXPECT_NE(ReadUntil(errPipe[0], "New password: ").find("New password: "), std::string::npos);
+    ASSERT_EQ(::write(master, "secret-typed-here\n", 18), 18);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    char echoed[256];
+    const ssize_t count = ::read(master, echoed, sizeof echoed);
+    EXPECT_EQ(std::string(echoed, static_cast<std::size_t>(std::max<ssize_t>(count, 0)))
+                  .find("secret-typed-here"),
+              std::string::npos);
+    EXPECT_TRUE(fs::exists(out));
+    ::close(terminal);
+    ::close(master);
+    ::close(errPipe[0]);
 }
 
 TEST_F(CliProcessTest, CoreDumpsAreSwitchedOff) {
