@@ -1,8 +1,11 @@
 #include <wx/app.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
+
+#if defined(__WXGTK__)
+#include <gdk/gdk.h>
+#endif
 
 #include "app/quillox_app.h"
 #include "store/core_dumps.h"
@@ -29,18 +32,17 @@ bool AnswerInfoOption(const char* arg) {
     return false;
 }
 
+// GTK ends the program with a trap when it has no display to open; asking
+// first lets the program say so instead.
 bool HasDisplay() {
 #if defined(__WXGTK__)
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) {
-        const char* value = std::getenv(name);
-        if (value != nullptr && *value != '\0') {
-            return true;
-        }
+    GdkDisplay* display = gdk_display_open(nullptr);
+    if (display == nullptr) {
+        return false;
     }
-    return false;
-#else
-    return true;
+    gdk_display_close(display);
 #endif
+    return true;
 }
 
 }  // namespace
