@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Fuzzes the file readers: load_fuzzer with arbitrary file bytes, then
+# Fuzzes the file readers: load_fuzzer with arbitrary file bytes, and
 # password_fuzzer with files of every format built around fuzzed cards and
-# every kind of password answer. Each runs for SECONDS (default 60) under
-# AddressSanitizer and UndefinedBehaviorSanitizer; the corpora are kept in
-# build-fuzz/ from run to run. Prints the executions of each and in all.
+# every kind of password answer. Both run at once for SECONDS (default 60)
+# under AddressSanitizer and UndefinedBehaviorSanitizer; the corpora are kept
+# in build-fuzz/ from run to run. Prints the executions of each and in all.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -23,21 +23,30 @@ QUILLOX_FUZZ_SEEDS="$PWD/$seeds/load" build-fuzz/bin/store_tests \
     --gtest_filter='SeedCorpus.*' >/dev/null
 mv "$seeds"/load/password-* "$seeds/password/"
 
-total=0
+# Both targets at once, one for each of two cores.
 for target in load password; do
     echo "== ${target}_fuzzer for ${seconds}s"
-    log=build-fuzz/${target}_fuzzer.log
-    status=0
     build-fuzz/bin/${target}_fuzzer -max_total_time="$seconds" -max_len=4096 \
-        -print_final_stats=1 "build-fuzz/corpus/$target" "$seeds/$target" >"$log" 2>&1 ||
-        status=$?
-    grep -E "^(#[0-9]+ +DONE|stat::number_of_executed_units|stat::peak_rss)" "$log" || true
+        -print_final_stats=1 "build-fuzz/corpus/$target" "$seeds/$target" \
+        >"build-fuzz/${target}_fuzzer.log" 2>&1 &
+    eval "${target}_pid=$!"
+done
+total=0
+failed=0
+for target in load password; do
+    log=build-fuzz/${target}_fuzzer.log
+    pid_name=${target}_pid
+    status=0
+    wait "${!pid_name}" || status=$?
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     if [ "$status" -ne 0 ] || [ -z "$runs" ]; then
         tail -n 60 "$log"
         echo "${target}_fuzzer failed (exit $status); the log is $log"
-        exit 1
+        failed=1
+        continue
     fi
+    echo "${target}_fuzzer: $runs executions, $(sed -n 's/^stat::peak_rss_mb: *//p' "$log") MB at most"
     total=$((total + runs))
 done
 echo "== Executions in all: $total"
+exit "$failed"

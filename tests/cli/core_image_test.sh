@@ -10,6 +10,15 @@ if ! command -v gdb >/dev/null; then
     exit 77
 fi
 
+# AddressSanitizer reserves terabytes of shadow memory, and an image of such
+# a program would be that large.
+if readelf --dyn-syms -W "$cli" | grep -q "__asan_init"; then
+    echo "SKIPPED: quillox-cli is built with AddressSanitizer; its memory image would be terabytes"
+    exit 77
+fi
+# Whatever happens, no image may fill the disk.
+ulimit -f $((512 * 1024))
+
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 
