@@ -1,5 +1,3 @@
-#include "store/card_pool.h"
-
 #include <new>
 
 #include "store/card_record.h"
@@ -16,6 +14,11 @@
 #include <sanitizer/asan_interface.h>
 #endif
 
+// Memory for cards. A file of 100,000 cards makes as many cards at once, and
+// the general allocator spends more time on them than reading the file takes;
+// the pool hands out slots of large blocks instead and keeps freed slots for
+// the next cards. Each thread has its own pool; a card may be freed on any
+// thread, since blocks are never given back.
 namespace quillox::detail {
 
 namespace {
@@ -79,16 +82,23 @@ class CardPool {
     unsigned char* end_ = nullptr;
 };
 
-thread_local CardPool pool;
+thread_local CardPool cardPool;
 
 }  // namespace
 
-void* TakeCardSlot() {
-    return pool.Take();
-}
-
-void GiveCardSlot(void* slot) noexcept {
-    pool.Give(slot);
-}
-
 }  // namespace quillox::detail
+
+namespace quillox {
+
+void* CardRecord::operator new(std::size_t) {
+    // The class is final: every request is for one CardRecord.
+    return detail::cardPool.Take();
+}
+
+void CardRecord::operator delete(void* card) noexcept {
+    if (card != nullptr) {
+        detail::cardPool.Give(card);
+    }
+}
+
+}  // namespace quillox

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "store/card_pool.h"
-
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
 #endif
@@ -12,17 +10,6 @@
 namespace quillox {
 
 const char CardRecord::kEmptyBlock[kTextCount] = {0, 0, 0, 0, 0};
-
-void* CardRecord::operator new(std::size_t) {
-    // The class is final: every request is for one CardRecord.
-    return detail::TakeCardSlot();
-}
-
-void CardRecord::operator delete(void* card) noexcept {
-    if (card != nullptr) {
-        detail::GiveCardSlot(card);
-    }
-}
 
 std::string_view CardRecord::GetText(Text which) const {
     const std::string_view block = GetTextBlock();
@@ -164,15 +151,6 @@ std::string CardRecord::GetModifiedText() const {
         return FormatCardDate(modified_, modifiedTextFormat_);
     }
     return unsaved_ ? unsaved_->modifiedText : std::string();
-}
-
-void CardRecord::SetModifiedTextFormat(int dateFormat) {
-    // Out-of-range indexes render as the last format, as FormatCardDate does.
-    const bool known = dateFormat >= 0 && dateFormat < kDateFormatCount;
-    modifiedTextFormat_ = static_cast<std::int8_t>(known ? dateFormat : kDateFormatCount - 1);
-    if (unsaved_) {
-        unsaved_->modifiedText.clear();
-    }
 }
 
 void CardRecord::SetModifiedText(std::string text) {
