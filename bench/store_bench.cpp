@@ -10,6 +10,7 @@
 #include <iterator>
 
 #include "ratio_reporter.h"
+#include "sample_cards.h"
 #include "store/card_file.h"
 
 namespace {
@@ -26,30 +27,10 @@ fs::path Folder() {
     return folder;
 }
 
-// Cards the size people keep: a name, an address, a login, a password and
-// now and then a two-line note.
-void FillCollection(quillox::CardCollection& collection) {
-    for (int i = 0; i < kCardCount; ++i) {
-        auto card = std::make_unique<quillox::CardRecord>();
-        const std::string n = std::to_string(i);
-        const int category = i % quillox::kCategoryCount;
-        card->SetCategoryId(static_cast<quillox::CategoryId>(category));
-        card->SetField1("Example site " + n);
-        card->SetField2("https://www.example" + n + ".com/login");
-        card->SetField3("user" + n + "@example.org");
-        card->SetField4("Pw!" + n + "xyz");
-        if (i % 4 == 0) {
-            card->SetNote("Security question: first pet\r\nAnswer: Rex " + n);
-        }
-        card->SetModified(3000000000u + static_cast<unsigned>(i));
-        collection.AddCard(category, std::move(card));
-    }
-}
-
 const fs::path& SampleFile() {
     static const fs::path path = [] {
         quillox::CardCollection collection;
-        FillCollection(collection);
+        quillox::bench::FillCollection(collection, kCardCount);
         const fs::path file = Folder() / "sample.qxf";
         if (!quillox::SaveCardFileToPath(collection, file.string(), nullptr)) {
             std::abort();
@@ -109,7 +90,7 @@ void BM_WriteRaw(benchmark::State& state) {
 
 void BM_Save(benchmark::State& state) {
     quillox::CardCollection collection;
-    FillCollection(collection);
+    quillox::bench::FillCollection(collection, kCardCount);
     const std::string target = (Folder() / "saved.qxf").string();
     for (auto _ : state) {
         if (!quillox::SaveCardFileToPath(collection, target, nullptr)) {

@@ -10,6 +10,8 @@ QUILLOX_PACKAGES=(
     libxml2-dev libxml2-utils
     libwxgtk3.2-dev libgtk-3-dev
     xvfb xauth
+    # the memory-image test of quillox-cli
+    gdb
     # reading printed pages back in the tests
     ghostscript
     # the manual pages and the user guide, written at build time

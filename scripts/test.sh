@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the plain build, the
 # checks of what it installs, the same suite under AddressSanitizer and
-# UndefinedBehaviorSanitizer, then a short fuzz run of the file readers. Exits
+# UndefinedBehaviorSanitizer, then a short run of both fuzz targets. Exits
 # non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,7 +9,7 @@ source scripts/packages.sh
 quillox_install_packages
 
 jobs=$(nproc)
-fuzz_seconds=${QUILLOX_FUZZ_SECONDS:-60}
+fuzz_seconds=${QUILLOX_FUZZ_SECONDS:-30}
 
 # The window tests need a display: a virtual one, and one test program at a time.
 run_tests() {
@@ -37,16 +37,7 @@ export UBSAN_OPTIONS=print_stacktrace=1
 run_tests build-sanitize
 unset LSAN_OPTIONS ASAN_OPTIONS UBSAN_OPTIONS
 
-echo "== Fuzzing the file readers for ${fuzz_seconds}s"
-CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLOX_FUZZ=ON \
-    -DQUILLOX_GUI=OFF -DQUILLOX_SANITIZE=address,undefined
-cmake --build build-fuzz -j "$jobs" --target load_fuzzer
-seeds=build-fuzz/seeds
-corpus=build-fuzz/corpus
-rm -rf "$seeds"
-mkdir -p "$seeds" "$corpus"
-QUILLOX_FUZZ_SEEDS="$PWD/$seeds" build/bin/store_tests --gtest_filter='SeedCorpus.*' >/dev/null
-build-fuzz/bin/load_fuzzer -max_total_time="$fuzz_seconds" -max_len=4096 -print_final_stats=1 \
-    "$corpus" "$seeds"
+echo "== Fuzzing the file readers for ${fuzz_seconds}s each"
+scripts/fuzz.sh "$fuzz_seconds"
 
 echo "== All tests passed"

@@ -1,8 +1,64 @@
 #include <wx/app.h>
 
+#include <cstdio>
+#include <cstring>
+
+#if defined(__WXGTK__)
+#include <gdk/gdk.h>
+#endif
+
 #include "app/quillox_app.h"
+#include "store/core_dumps.h"
+#include "version/version_info.h"
+
+namespace {
+
+const char kUsage[] =
+    "Usage: quillox [--help] [--version]\n"
+    "\n"
+    "Quillox keeps your passwords, logins, account and card numbers on cards,\n"
+    "in files that can be encrypted. It needs a graphical display; without one,\n"
+    "quillox-cli shows, converts and generates from the command line.\n";
+
+// Answered before the toolkit starts, which needs a display for anything.
+bool AnswerInfoOption(const char* arg) {
+    if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
+        std::fputs(kUsage, stdout);
+        return true;
+    }
+    if (std::strcmp(arg, "--version") == 0) {
+        std::printf("quillox %s\n", quillox::version::kVersion);
+        return true;
+    }
+    return false;
+}
+
+// GTK ends the program with a trap when it has no display to open; asking
+// first lets the program say so instead.
+bool HasDisplay() {
+#if defined(__WXGTK__)
+    GdkDisplay* display = gdk_display_open(nullptr);
+    if (display == nullptr) {
+        return false;
+    }
+    gdk_display_close(display);
+#endif
+    return true;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+    quillox::DisableCoreDumps();
+    for (int i = 1; i < argc; ++i) {
+        if (AnswerInfoOption(argv[i])) {
+            return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+        }
+    }
+    if (!HasDisplay()) {
+        std::fputs("Quillox needs a graphical display; quillox-cli works without one.\n", stderr);
+        return 1;
+    }
     wxApp::SetInstance(new quillox::QuilloxApp);
     return wxEntry(argc, argv);
 }

@@ -31,4 +31,8 @@ struct LoadedFile {
 // error stream; nothing when the file could not be opened.
 std::optional<LoadedFile> LoadForCli(const std::string& path, int dateFormat, CliContext& context);
 
+// Asks the call's password source; when there is nobody to ask, says how to
+// give the password instead. Nothing when no password was given.
+std::optional<SecretString> AskPassword(const std::string& prompt, CliContext& context);
+
 }  // namespace quillox::cli

@@ -9,7 +9,7 @@ namespace quillox::cli {
 const char* const kUsage =
     "Usage:\n"
     "  quillox-cli show FILE [--json] [--date-format N] [--password-stdin]\n"
-    "  quillox-cli convert IN OUT (--plain|--encrypt) [--password-stdin]\n"
+    "  quillox-cli convert IN OUT (--plain|--encrypt) [--password-stdin] [--force]\n"
     "  quillox-cli generate [--length N] [--upper] [--lower] [--numbers] [--others]\n"
     "                       [--count K]\n"
     "  quillox-cli export FILE OUT (--text|--xml) [--no-notes] [--no-atm] [--title T]\n"
@@ -18,7 +18,9 @@ const char* const kUsage =
     "\n"
     "show     prints every card of FILE, category by category, or as JSON.\n"
     "convert  reads IN (any format Quillox reads) and writes OUT in the current\n"
-    "         format, plain or encrypted under a new password.\n"
+    "         format, plain or encrypted under a new password. A symbolic link as\n"
+    "         OUT updates the file it points to; a read-only OUT is replaced only\n"
+    "         with --force.\n"
     "generate prints K random passwords (default 1), one per line, of N characters\n"
     "         (default 10, at most 255) from the classes named; without a class\n"
     "         option, upper case letters, lower case letters and numbers.\n"
@@ -114,6 +116,8 @@ bool ParseFlag(const std::vector<std::string>& args, std::size_t& i, Options& op
             return false;
         }
         options.title = args[++i];
+    } else if (arg == "--force" && options.command == Command::Convert) {
+        options.force = true;
     } else if ((arg == "--length" || arg == "--count") && generate) {
         unsigned long& value = arg == "--length" ? options.length : options.count;
         if (i + 1 >= args.size() || !ParseWhole(args[i + 1], value)) {

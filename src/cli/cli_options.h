@@ -17,6 +17,7 @@ struct Options {
     int dateFormat = 0;
     bool passwordFromStdin = false;
     std::optional<bool> encrypt;             // convert: --encrypt or --plain
+    bool force = false;                      // convert: replace a read-only OUT
     unsigned long length = 10;               // generate: --length
     unsigned long count = 1;                 // generate: --count
     std::optional<PasswordClasses> classes;  // generate: the classes named, if any

@@ -10,9 +10,11 @@ constexpr std::size_t kMinPasswordBytes = 8;
 // The new password for an encrypted output; a person typing is asked twice,
 // as the desktop program's dialog does.
 std::optional<SecretString> AskNewPassword(CliContext& context) {
-    std::optional<SecretString> typed = context.passwords.Read("New password: ");
+    std::optional<SecretString> typed = AskPassword("New password: ", context);
     if (!typed) {
-        context.err << "No new password given.\n";
+        if (context.passwords.Available()) {
+            context.err << "No new password given.\n";
+        }
         return std::nullopt;
     }
     if (context.passwords.Interactive()) {
@@ -44,6 +46,11 @@ int RunConvert(const Options& options, CliContext& context) {
     }
     CardCollection& collection = *loaded->collection;
     if (*options.encrypt) {
+        // Said before a password is asked for that could not be used.
+        if (!FitsEncrypted(collection)) {
+            context.err << TooBigToEncryptMessage(EncryptedPlaintextSize(collection)) << '\n';
+            return kExitFailure;
+        }
         std::optional<SecretString> password = AskNewPassword(context);
         if (!password) {
             return kExitFailure;
@@ -51,9 +58,10 @@ int RunConvert(const Options& options, CliContext& context) {
         collection.SetFilePassword(std::move(*password));
     }
     collection.SetEncryptOnSave(*options.encrypt);
-    const bool saved =
-        SaveCardFileToPath(collection, options.files[1],
-                           [&context](const std::string& m) { context.err << m << '\n'; });
+    const bool saved = SaveCardFileToPath(
+        collection, options.files[1],
+        [&context](const std::string& m) { context.err << m << '\n'; },
+        SafeSaveOptions{options.force});
     return saved ? kExitOk : kExitFailure;
 }
 

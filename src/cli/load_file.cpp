@@ -3,6 +3,14 @@
 
 namespace quillox::cli {
 
+std::optional<SecretString> AskPassword(const std::string& prompt, CliContext& context) {
+    if (!context.passwords.Available()) {
+        context.err << "No terminal to ask for the password; use --password-stdin.\n";
+        return std::nullopt;
+    }
+    return context.passwords.Read(prompt);
+}
+
 std::optional<LoadedFile> LoadForCli(const std::string& path, int dateFormat, CliContext& context) {
     LoadedFile loaded{std::make_unique<CardCollection>(), LoadResult()};
     LoadContext load;
@@ -10,7 +18,7 @@ std::optional<LoadedFile> LoadForCli(const std::string& path, int dateFormat, Cl
     load.dateFormat = dateFormat;
     load.showMessage = [&context](const std::string& message) { context.err << message << '\n'; };
     load.askPassword = [&context](const std::string& title) -> std::optional<SecretString> {
-        std::optional<SecretString> typed = context.passwords.Read(title + ": ");
+        std::optional<SecretString> typed = AskPassword(title + ": ", context);
         if (!typed) {
             return std::nullopt;
         }

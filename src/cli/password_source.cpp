@@ -1,14 +1,17 @@
 #include "cli/password_source.h"
 
-#include <cstdio>
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 
 #include "store/secure_wipe.h"
 #include "store/text_codec.h"
 
 #if defined(_WIN32)
+#include <io.h>
 #include <windows.h>
 #else
+#include <fcntl.h>
 #include <termios.h>
 #include <unistd.h>
 #endif
@@ -17,38 +20,121 @@ namespace quillox::cli {
 
 namespace {
 
-// Reads up to a line end, leaving no copy of the text behind.
-std::optional<SecretString> ReadSecretLine(std::istream& in) {
-    std::string line;
-    line.reserve(256);
+// Collects one line of a password in memory that is wiped whenever it is
+// given up, growth included.
+class SecretLine {
+  public:
+    void Add(char c) {
+        if (used_ == buffer_.size()) {
+            WipedBuffer bigger(buffer_.size() * 2);
+            std::memcpy(bigger.data(), buffer_.data(), used_);
+            buffer_ = std::move(bigger);
+        }
+        buffer_.data()[used_++] = static_cast<unsigned char>(c);
+    }
+    // The line without its CR LF or LF ending.
+    SecretString Take() {
+        if (used_ > 0 && buffer_.data()[used_ - 1] == '\r') {
+            --used_;
+        }
+        return SecretString(reinterpret_cast<const char*>(buffer_.data()), used_);
+    }
+
+  private:
+    WipedBuffer buffer_{64};
+    std::size_t used_ = 0;
+};
+
+// Reads up to a line end, one byte at a time so that nothing past the line
+// is taken; nothing when the input ends before the first byte.
+template <typename NextByte>
+std::optional<SecretString> ReadSecretLine(NextByte next) {
+    SecretLine line;
     char c = 0;
     bool any = false;
-    while (in.get(c)) {
+    while (next(c)) {
         any = true;
         if (c == '\n') {
             break;
         }
-        line += c;
+        line.Add(c);
     }
     if (!any) {
-        SecureWipe(line);
         return std::nullopt;
     }
-    if (!line.empty() && line.back() == '\r') {
-        line.pop_back();
-    }
-    SecretString secret(line.data(), line.size());
-    SecureWipe(line);
-    return secret;
+    return line.Take();
 }
+
+#if defined(_WIN32)
+bool ReadByte(int fd, char& c) {
+    return _read(fd, &c, 1) == 1;
+}
+#else
+bool ReadByte(int fd, char& c) {
+    for (;;) {
+        const ssize_t got = ::read(fd, &c, 1);
+        if (got == 1) {
+            return true;
+        }
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        return false;
+    }
+}
+
+// Switches a terminal's echo off for as long as it lives.
+class EchoOff {
+  public:
+    explicit EchoOff(int fd) : fd_(fd), active_(::tcgetattr(fd, &saved_) == 0) {
+        if (active_) {
+            termios hidden = saved_;
+            hidden.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+            ::tcsetattr(fd_, TCSAFLUSH, &hidden);
+        }
+    }
+    ~EchoOff() {
+        if (active_) {
+            ::tcsetattr(fd_, TCSAFLUSH, &saved_);
+        }
+    }
+    EchoOff(const EchoOff&) = delete;
+    EchoOff& operator=(const EchoOff&) = delete;
+    bool Active() const { return active_; }
+
+  private:
+    int fd_;
+    termios saved_{};
+    bool active_;
+};
+
+void WriteText(int fd, const std::string& text) {
+    const char* data = text.data();
+    std::size_t left = text.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, left);
+        if (written <= 0 && errno != EINTR) {
+            return;
+        }
+        if (written > 0) {
+            data += written;
+            left -= static_cast<std::size_t>(written);
+        }
+    }
+}
+#endif
 
 }  // namespace
 
 std::optional<SecretString> StreamPasswordSource::Read(const std::string&) {
-    return ReadSecretLine(in_);
+    return ReadSecretLine([this](char& c) { return static_cast<bool>(in_.get(c)); });
 }
 
 #if defined(_WIN32)
+
+std::optional<SecretString> DescriptorPasswordSource::Read(const std::string&) {
+    return ReadSecretLine([this](char& c) { return ReadByte(fd_, c); });
+}
 
 std::optional<SecretString> TerminalPasswordSource::Read(const std::string& prompt) {
     HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
@@ -58,61 +144,70 @@ std::optional<SecretString> TerminalPasswordSource::Read(const std::string& prom
     }
     std::cerr << prompt << std::flush;
     SetConsoleMode(input, mode & ~static_cast<DWORD>(ENABLE_ECHO_INPUT));
-    std::optional<SecretString> secret = ReadSecretLine(std::cin);
+    std::optional<SecretString> secret = ReadSecretLine([](char& c) { return ReadByte(0, c); });
     SetConsoleMode(input, mode);
     std::cerr << std::endl;
     return secret;
 }
 
+bool TerminalPasswordSource::Available() const {
+    DWORD mode = 0;
+    return GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode) != 0;
+}
+
 #else
 
+std::optional<SecretString> DescriptorPasswordSource::Read(const std::string& prompt) {
+    // Typed at a terminal: say what is asked, and do not show the answer.
+    EchoOff echoOff(fd_);
+    if (echoOff.Active()) {
+        WriteText(STDERR_FILENO, prompt);
+    }
+    std::optional<SecretString> secret =
+        ReadSecretLine([this](char& c) { return ReadByte(fd_, c); });
+    if (echoOff.Active()) {
+        WriteText(STDERR_FILENO, "\n");
+    }
+    return secret;
+}
+
+namespace {
+
+int OpenTerminal() {
+    return ::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
+}
+
+}  // namespace
+
 std::optional<SecretString> TerminalPasswordSource::Read(const std::string& prompt) {
-    FILE* tty = std::fopen("/dev/tty", "r+");
-    if (tty == nullptr) {
+    const int fd = OpenTerminal();
+    if (fd < 0) {
         return std::nullopt;
     }
-    const int fd = fileno(tty);
-    termios saved{};
-    const bool canHide = tcgetattr(fd, &saved) == 0;
-    if (canHide) {
-        termios hidden = saved;
-        hidden.c_lflag &= ~static_cast<tcflag_t>(ECHO);
-        tcsetattr(fd, TCSAFLUSH, &hidden);
-    }
-    std::fputs(prompt.c_str(), tty);
-    std::fflush(tty);
-    std::string line;
-    int c = 0;
-    bool any = false;
-    while ((c = std::fgetc(tty)) != EOF) {
-        any = true;
-        if (c == '\n') {
-            break;
-        }
-        line += static_cast<char>(c);
-    }
-    if (canHide) {
-        tcsetattr(fd, TCSAFLUSH, &saved);
-    }
-    std::fputs("\n", tty);
-    std::fclose(tty);
-    if (!line.empty() && line.back() == '\r') {
-        line.pop_back();
-    }
     std::optional<SecretString> secret;
-    if (any) {
-        secret = SecretString(line.data(), line.size());
+    {
+        EchoOff echoOff(fd);
+        WriteText(fd, prompt);
+        secret = ReadSecretLine([fd](char& c) { return ReadByte(fd, c); });
     }
-    SecureWipe(line);
+    WriteText(fd, "\n");
+    ::close(fd);
     return secret;
+}
+
+bool TerminalPasswordSource::Available() const {
+    const int fd = OpenTerminal();
+    if (fd < 0) {
+        return false;
+    }
+    ::close(fd);
+    return true;
 }
 
 #endif
 
 std::optional<SecretString> ToFilePassword(const SecretString& utf8, std::string& error) {
-    std::string text(utf8.data(), utf8.size());
-    std::optional<std::string> bytes = Utf8ToCp1252(text);
-    SecureWipe(text);
+    std::optional<std::string> bytes = Utf8ToCp1252(std::string_view(utf8.data(), utf8.size()));
     if (!bytes) {
         // The character itself is not named: it is part of a secret.
         error = "The password holds a character that a Quillox file cannot store.";

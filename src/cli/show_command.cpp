@@ -58,6 +58,9 @@ void PrintSection(const std::string& title, const CardCategory& category, std::o
     out << "== " << title << " (" << category.Count()
         << (category.Count() == 1 ? " card" : " cards") << ") ==\n";
     for (const auto& card : category) {
+        if (!out) {
+            return;
+        }
         PrintCard(*card, category.GetFieldLabels(), out);
     }
 }
@@ -85,11 +88,12 @@ int RunShow(const Options& options, CliContext& context) {
         return kExitFailure;
     }
     if (options.json) {
-        context.out << CollectionToJson(*loaded->collection, loaded->result).dump(2) << '\n';
+        WriteCollectionJson(*loaded->collection, loaded->result, context.out);
+        context.out << '\n';
     } else {
         PrintText(path, *loaded, context.out);
     }
-    return context.out ? kExitOk : kExitFailure;
+    return kExitOk;
 }
 
 }  // namespace quillox::cli

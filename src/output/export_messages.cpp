@@ -16,6 +16,8 @@ const char* TextExportTemplate(FileErrorCause cause) {
         case FileErrorCause::TooManyOpenFiles:
             return "%1 could not be opened because there are too many open files.";
         case FileErrorCause::AccessDenied:
+        case FileErrorCause::NotRegularFile:
+        case FileErrorCause::ReadOnly:
             return "Access to %1 was denied.";
         case FileErrorCause::DirectoryFull:
             return "%1 could not be created because the directory is full.";

@@ -98,8 +98,9 @@ bool ExportText(const std::string& path, const CardCollection& collection, std::
         return false;
     }
     SaveFailure failure;
-    const bool written = WriteFileSafely(path, reinterpret_cast<const unsigned char*>(bytes.data()),
-                                         bytes.size(), SavedFileMode::OwnerOnly, failure);
+    const bool written =
+        WriteFileSafely(path, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(),
+                        SafeSaveOptions{false, SavedFileMode::OwnerOnly}, failure);
     SecureWipe(bytes);
     if (!written) {
         message = TextExportFailureMessage(failure.cause, path);

@@ -229,8 +229,9 @@ bool ExportXml(const std::string& path, const CardCollection& collection, std::s
         return false;
     }
     SaveFailure failure;
-    const bool written = WriteFileSafely(path, reinterpret_cast<const unsigned char*>(bytes.data()),
-                                         bytes.size(), SavedFileMode::OwnerOnly, failure);
+    const bool written =
+        WriteFileSafely(path, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(),
+                        SafeSaveOptions{false, SavedFileMode::OwnerOnly}, failure);
     SecureWipe(bytes);
     if (!written) {
         message = XmlExportFailureMessage(path, failure.reason);

@@ -2,15 +2,6 @@
 
 namespace quillox {
 
-std::uint16_t ReadU16(const unsigned char* p) {
-    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
-}
-
-std::uint32_t ReadU32(const unsigned char* p) {
-    return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-           (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-
 void WriteU32(unsigned char* p, std::uint32_t value) {
     p[0] = static_cast<unsigned char>(value);
     p[1] = static_cast<unsigned char>(value >> 8);

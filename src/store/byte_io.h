@@ -6,8 +6,15 @@
 namespace quillox {
 
 // Little-endian integers, as every data file stores them.
-std::uint16_t ReadU16(const unsigned char* p);
-std::uint32_t ReadU32(const unsigned char* p);
+// Inline: loading reads three of them for every card.
+inline std::uint16_t ReadU16(const unsigned char* p) {
+    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+}
+
+inline std::uint32_t ReadU32(const unsigned char* p) {
+    return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+           (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+}
 void WriteU32(unsigned char* p, std::uint32_t value);
 void AppendU32(std::vector<unsigned char>& out, std::uint32_t value);
 

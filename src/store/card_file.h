@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "store/card_collection.h"
+#include "store/safe_save.h"
 #include "store/secret_string.h"
 
 namespace quillox {
@@ -19,7 +20,8 @@ inline constexpr std::size_t kMaxEncryptedPlaintext = 65528;
 inline constexpr std::size_t kMaxTextBytes = 32766;
 inline constexpr std::size_t kDigestSize = 20;
 
-// Shows a message to the user; the store never decides how.
+// Shows a message to the user; the store never decides how. Messages are
+// UTF-8: card texts in them are converted, paths are as given.
 using MessageSink = std::function<void(const std::string& message)>;
 // Asks for the password of an encrypted file under the given window title;
 // nothing when the user cancels.
@@ -41,6 +43,14 @@ struct LoadResult {
     std::optional<std::uint8_t> headerVersion;  // header byte 1; current-format files only
 };
 
+enum class FileKind { Empty, Legacy1001, Legacy1002, Current, Foreign };
+
+// What a file is, judged from its size and its first bytes (head holds the
+// first min(fileSize, 22) of them). Foreign files, current-format files
+// included whose encrypted payload no writer can have made, are "not a
+// Quillox file".
+FileKind RecogniseFile(const unsigned char* head, std::size_t headSize, std::uint64_t fileSize);
+
 // Whole 8-byte blocks for n bytes, counting only n's low 16 bits.
 std::uint16_t PayloadBlockCount(std::size_t n);
 
@@ -50,8 +60,9 @@ std::uint16_t PayloadBlockCount(std::size_t n);
 LoadResult LoadCardFile(const unsigned char* data, std::size_t size, CardCollection& collection,
                         const LoadContext& context);
 
-// Reads the file at path and loads it as above; a file that cannot be read is
-// reported through the context's message sink.
+// Reads the file at path and loads it as above; a file that cannot be read,
+// or that is not a regular file, is reported through the context's message
+// sink.
 LoadResult LoadCardFileFromPath(const std::string& path, CardCollection& collection,
                                 const LoadContext& context);
 
@@ -62,7 +73,14 @@ bool SaveCardFile(CardCollection& collection, std::vector<unsigned char>& out,
 
 // Saves through a temporary file, so a failure leaves the file at path as it was.
 bool SaveCardFileToPath(CardCollection& collection, const std::string& path,
-                        const MessageSink& showMessage);
+                        const MessageSink& showMessage, const SafeSaveOptions& options = {});
+
+// The bytes an encrypted save of the collection enciphers before padding: the
+// password's digest and every card. At most kMaxEncryptedPlaintext fit.
+std::uint64_t EncryptedPlaintextSize(const CardCollection& collection);
+bool FitsEncrypted(const CardCollection& collection);
+// What an encrypted save of too many cards says, for a plaintext of needed bytes.
+std::string TooBigToEncryptMessage(std::uint64_t needed);
 
 // The title a path is shown under: its file name without folders.
 std::string FileTitleOf(const std::string& path);

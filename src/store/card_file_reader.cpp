@@ -1,5 +1,5 @@
+#include <algorithm>
 #include <cstring>
-#include <fstream>
 #include <new>
 
 #include "store/blowfish.h"
@@ -7,6 +7,8 @@
 #include "store/card_file.h"
 #include "store/card_file_internal.h"
 #include "store/file_messages.h"
+#include "store/input_file.h"
+#include "store/secure_wipe.h"
 
 namespace quillox {
 
@@ -66,13 +68,6 @@ LoadResult ReadEncryptedPayload(const unsigned char* data, std::size_t size,
     result.encrypted = true;
     result.headerVersion = data[1];
     const std::size_t payloadSize = size - kFileHeaderSize;
-    // Every payload this program writes is whole blocks holding at least the
-    // digest; anything else is not one of its files, and deciphering it would
-    // mean touching bytes outside the payload.
-    if (payloadSize % 8 != 0 || payloadSize < kDigestSize + 4) {
-        detail::Report(context, messages::kNotAQuilloxFile);
-        return result;
-    }
     std::shared_ptr<TextStorage> plain;
     try {
         plain = std::make_shared<TextStorage>(payloadSize);
@@ -112,10 +107,6 @@ LoadResult ReadCurrentFile(const SharedTextStorage& image, CardCollection& colle
     const auto* data = reinterpret_cast<const unsigned char*>(image->data());
     const std::size_t size = image->size();
     LoadResult result;
-    if (size < kFileHeaderSize || ReadU32(data + 14) != kFileTypeCode) {
-        detail::Report(context, messages::kNotAQuilloxFile);
-        return result;
-    }
     FileHeaderBytes header;
     std::memcpy(header.data(), data, kFileHeaderSize);
     collection.SetLastHeader(header);
@@ -134,9 +125,19 @@ LoadResult ReadCurrentFile(const SharedTextStorage& image, CardCollection& colle
     }
 }
 
-bool HasLegacyVersion(const unsigned char* data, std::size_t size, const char* version) {
-    return size >= kLegacyVersionOffset + kLegacyVersionSize &&
-           std::memcmp(data + kLegacyVersionOffset, version, kLegacyVersionSize) == 0;
+bool HasLegacyVersion(const unsigned char* head, std::size_t headSize, const char* version) {
+    return headSize >= kLegacyVersionOffset + kLegacyVersionSize &&
+           std::memcmp(head + kLegacyVersionOffset, version, kLegacyVersionSize) == 0;
+}
+
+// Every encrypted payload this program writes is whole blocks holding at
+// least the digest, and fewer than 8192 blocks, since the block count is a
+// 16-bit number that would lose the rest. Anything else is not one of its
+// files: deciphering it would touch bytes outside the payload, or decipher
+// only part of it and read the rest as cards.
+bool IsPossibleEncryptedPayload(std::uint64_t payloadSize) {
+    return payloadSize % 8 == 0 && payloadSize >= kDigestSize + 4 &&
+           payloadSize <= kMaxEncryptedPlaintext;
 }
 
 }  // namespace
@@ -169,24 +170,55 @@ std::uint16_t PayloadBlockCount(std::size_t n) {
     return static_cast<std::uint16_t>((words + 1) / 2);
 }
 
+FileKind RecogniseFile(const unsigned char* head, std::size_t headSize, std::uint64_t fileSize) {
+    if (fileSize == 0) {
+        return FileKind::Empty;
+    }
+    if (HasLegacyVersion(head, headSize, "Version1.001")) {
+        return FileKind::Legacy1001;
+    }
+    if (HasLegacyVersion(head, headSize, "Version1.002")) {
+        return FileKind::Legacy1002;
+    }
+    if (headSize < kFileHeaderSize || ReadU32(head + 14) != kFileTypeCode) {
+        return FileKind::Foreign;
+    }
+    if (head[12] == 1 && !IsPossibleEncryptedPayload(fileSize - kFileHeaderSize)) {
+        return FileKind::Foreign;
+    }
+    return FileKind::Current;
+}
+
 namespace {
+
+LoadResult LoadImageOnce(const SharedTextStorage& image, CardCollection& collection,
+                         const LoadContext& context) {
+    const auto* data = reinterpret_cast<const unsigned char*>(image->data());
+    const std::size_t size = image->size();
+    switch (RecogniseFile(data, std::min(size, kFileHeaderSize), size)) {
+        case FileKind::Empty: {
+            LoadResult empty;
+            empty.ok = true;
+            return empty;
+        }
+        case FileKind::Legacy1001:
+            return detail::ReadLegacyFile(data, size, FileFormat::Legacy1001, collection, context);
+        case FileKind::Legacy1002:
+            return detail::ReadLegacyFile(data, size, FileFormat::Legacy1002, collection, context);
+        case FileKind::Current:
+            return ReadCurrentFile(image, collection, context);
+        case FileKind::Foreign:
+            break;
+    }
+    detail::Report(context, messages::kNotAQuilloxFile);
+    return LoadResult();
+}
 
 LoadResult LoadImage(const SharedTextStorage& image, CardCollection& collection,
                      const LoadContext& context) {
-    const auto* data = reinterpret_cast<const unsigned char*>(image->data());
-    const std::size_t size = image->size();
-    if (size == 0) {
-        LoadResult empty;
-        empty.ok = true;
-        return empty;
-    }
-    if (HasLegacyVersion(data, size, "Version1.001")) {
-        return detail::ReadLegacyFile(data, size, FileFormat::Legacy1001, collection, context);
-    }
-    if (HasLegacyVersion(data, size, "Version1.002")) {
-        return detail::ReadLegacyFile(data, size, FileFormat::Legacy1002, collection, context);
-    }
-    return ReadCurrentFile(image, collection, context);
+    const LoadResult result = LoadImageOnce(image, collection, context);
+    WipeScratchMemory();
+    return result;
 }
 
 }  // namespace
@@ -208,23 +240,41 @@ LoadResult LoadCardFile(const unsigned char* data, std::size_t size, CardCollect
 
 LoadResult LoadCardFileFromPath(const std::string& path, CardCollection& collection,
                                 const LoadContext& context) {
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
-    if (!file) {
-        detail::Report(context, "Cannot open the file " + path + ".");
+    InputFile file;
+    std::string error;
+    if (!file.Open(path, error)) {
+        detail::Report(context, error);
+        return LoadResult();
+    }
+    const std::uint64_t size = file.Size();
+    // The header decides before the rest is read: a large file that is no
+    // data file is refused at once.
+    unsigned char head[kFileHeaderSize];
+    const std::size_t headSize =
+        static_cast<std::size_t>(std::min<std::uint64_t>(size, sizeof head));
+    if (!file.Read(head, headSize)) {
+        detail::Report(context, "Cannot read the file " + path + ".");
+        return LoadResult();
+    }
+    if (RecogniseFile(head, headSize, size) == FileKind::Foreign) {
+        detail::Report(context, messages::kNotAQuilloxFile);
         return LoadResult();
     }
     // The file is read straight into the storage its cards' texts will share.
     std::shared_ptr<TextStorage> image;
     try {
-        const std::streamoff length = file.tellg();
-        image = std::make_shared<TextStorage>(length > 0 ? static_cast<std::size_t>(length) : 0);
+        if (size > SIZE_MAX) {
+            throw std::bad_alloc();
+        }
+        image = std::make_shared<TextStorage>(static_cast<std::size_t>(size));
     } catch (const std::bad_alloc&) {
         detail::Report(context, messages::kOutOfMemory);
         return LoadResult();
     }
-    file.seekg(0, std::ios::beg);
-    file.read(image->data(), static_cast<std::streamsize>(image->size()));
-    if (!file || static_cast<std::size_t>(file.gcount()) != image->size()) {
+    if (headSize > 0) {
+        std::memcpy(image->data(), head, headSize);
+    }
+    if (!file.Read(image->data() + headSize, image->size() - headSize)) {
         detail::Report(context, "Cannot read the file " + path + ".");
         return LoadResult();
     }

@@ -7,6 +7,7 @@
 #include "store/file_messages.h"
 #include "store/safe_save.h"
 #include "store/secure_wipe.h"
+#include "store/text_codec.h"
 
 namespace quillox {
 
@@ -30,16 +31,48 @@ FileHeaderBytes MakeHeader(bool encrypted, std::uint32_t carriedValue) {
     return header;
 }
 
-// Writes one card at out; false when a text is past the size limit a file can hold.
-bool WriteCard(const CardRecord& card, unsigned char* out) {
+// Groups digits by thousands, as the messages show byte counts.
+std::string WithThousands(std::uint64_t value) {
+    std::string digits = std::to_string(value);
+    for (std::size_t i = digits.size(); i > 3; i -= 3) {
+        digits.insert(i - 3, 1, ',');
+    }
+    return digits;
+}
+
+// The text of a card that is past the size limit a file can hold, or -1.
+int OverlongText(const CardRecord& card) {
     // Only a block longer than the limit can hold a text past it.
     if (card.GetTextBlock().size() > kMaxTextBytes) {
         for (int i = 0; i < CardRecord::kTextCount; ++i) {
             if (card.GetText(static_cast<CardRecord::Text>(i)).size() > kMaxTextBytes) {
-                return false;
+                return i;
             }
         }
     }
+    return -1;
+}
+
+// Names the card and the field whose text cannot be saved, so that the user
+// can find it; the card is named by its first field, shortened.
+std::string OverlongTextMessage(const CardRecord& card, int text) {
+    std::string field = "Note";
+    if (text < 4) {
+        FieldLabels labels = DefaultFieldLabels();
+        GetFieldLabels(card.GetCategoryId(), labels[0], labels[1], labels[2], labels[3]);
+        field = labels[static_cast<std::size_t>(text)];
+    }
+    constexpr std::size_t kNameBytes = 40;
+    const std::string_view name = card.GetField1();
+    const std::string shown = name.empty() ? std::string("a card without a name")
+                                           : "\"" + Cp1252ToUtf8(name.substr(0, kNameBytes)) +
+                                                 (name.size() > kNameBytes ? "...\"" : "\"");
+    return "the " + field + " of " + shown + " holds " +
+           WithThousands(card.GetText(static_cast<CardRecord::Text>(text)).size()) +
+           " bytes; a text can hold at most " + WithThousands(kMaxTextBytes) + ".";
+}
+
+void WriteCard(const CardRecord& card, unsigned char* out) {
     const std::string_view block = card.GetTextBlock();
     std::memset(out, 0, kCardHeaderSize);
     out[0] = card.GetCategoryId();
@@ -49,26 +82,27 @@ bool WriteCard(const CardRecord& card, unsigned char* out) {
     WriteU32(out + 8, card.GetRecordTag());
     WriteU32(out + 20, static_cast<std::uint32_t>(block.size()));
     std::memcpy(out + kCardHeaderSize, block.data(), block.size());
-    return true;
 }
 
 // Writes the card sequence at out, category by category; reports each
-// category that cannot be written and returns false if any could not.
+// category that cannot be written, naming the card that stops it, and
+// returns false if any could not.
 bool WriteCardSequence(const CardCollection& collection, unsigned char* out,
                        const MessageSink& showMessage) {
     bool ok = true;
     auto writeCategory = [&](const CardCategory& category, const char* errorMessage) {
-        bool categoryOk = true;
         for (const auto& card : category) {
-            if (!WriteCard(*card, out)) {
-                categoryOk = false;
-                break;
+            const int overlong = OverlongText(*card);
+            if (overlong >= 0) {
+                if (showMessage) {
+                    showMessage(std::string(errorMessage) + ": " +
+                                OverlongTextMessage(*card, overlong));
+                }
+                ok = false;
+                return;
             }
+            WriteCard(*card, out);
             out += card->StoredSize();
-        }
-        if (!categoryOk) {
-            Report(showMessage, errorMessage);
-            ok = false;
         }
     };
     for (int id = 0; id < kCategoryCount; ++id) {
@@ -93,9 +127,11 @@ bool SaveEncrypted(CardCollection& collection, std::vector<unsigned char>& out,
         Report(showMessage, messages::kPasswordNotSet);
         return false;
     }
-    const std::uint64_t plainSize = kDigestSize + collection.TotalStoredSize();
+    const std::uint64_t plainSize = EncryptedPlaintextSize(collection);
     if (plainSize > kMaxEncryptedPlaintext) {
-        Report(showMessage, messages::kFailedToSave);
+        if (showMessage) {
+            showMessage(TooBigToEncryptMessage(plainSize));
+        }
         return false;
     }
     const std::uint16_t blocks = PayloadBlockCount(static_cast<std::size_t>(plainSize));
@@ -115,12 +151,27 @@ bool SaveEncrypted(CardCollection& collection, std::vector<unsigned char>& out,
 
 }  // namespace
 
+std::uint64_t EncryptedPlaintextSize(const CardCollection& collection) {
+    return kDigestSize + collection.TotalStoredSize();
+}
+
+bool FitsEncrypted(const CardCollection& collection) {
+    return EncryptedPlaintextSize(collection) <= kMaxEncryptedPlaintext;
+}
+
+std::string TooBigToEncryptMessage(std::uint64_t needed) {
+    return "These cards need " + WithThousands(needed) +
+           " bytes; an encrypted file holds at most " + WithThousands(kMaxEncryptedPlaintext) +
+           ". Remove cards, or save without encryption.";
+}
+
 bool SaveCardFile(CardCollection& collection, std::vector<unsigned char>& out,
                   const MessageSink& showMessage) {
     out.clear();
     try {
         const bool ok = collection.GetEncryptOnSave() ? SaveEncrypted(collection, out, showMessage)
                                                       : SavePlain(collection, out, showMessage);
+        WipeScratchMemory();
         if (ok) {
             FileHeaderBytes header;
             std::memcpy(header.data(), out.data(), kFileHeaderSize);
@@ -134,13 +185,14 @@ bool SaveCardFile(CardCollection& collection, std::vector<unsigned char>& out,
 }
 
 bool SaveCardFileToPath(CardCollection& collection, const std::string& path,
-                        const MessageSink& showMessage) {
-    std::vector<unsigned char> image;
-    if (!SaveCardFile(collection, image, showMessage)) {
+                        const MessageSink& showMessage, const SafeSaveOptions& options) {
+    // A plain image holds every card in the clear: wiped when done with.
+    WipedBuffer image;
+    if (!SaveCardFile(collection, image.bytes(), showMessage)) {
         return false;
     }
     std::string error;
-    if (!WriteFileSafely(path, image.data(), image.size(), error)) {
+    if (!WriteFileSafely(path, image.data(), image.size(), error, options)) {
         if (showMessage) {
             showMessage(error);
         }

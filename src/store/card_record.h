@@ -13,8 +13,13 @@
 namespace quillox {
 
 // One card. Texts are Windows-1252 byte strings, as the data files hold them.
-class CardRecord {
+class CardRecord final {
   public:
+    // Cards are made by the hundred thousand when a file is loaded: they take
+    // their memory from a pool of their own (card_pool.cpp).
+    static void* operator new(std::size_t size);
+    static void operator delete(void* card) noexcept;
+
     static constexpr std::uint8_t kNewBrowserWindowBit = 0x01;
     static constexpr std::uint8_t kAutomaticAccessBit = 0x02;
     static constexpr std::uint8_t kDeletedBit = 0x02;
@@ -74,7 +79,14 @@ class CardRecord {
     // conversion, so a card remembers the date format chosen when its time was
     // set and renders on request; old formats store the text itself instead.
     std::string GetModifiedText() const;
-    void SetModifiedTextFormat(int dateFormat);
+    void SetModifiedTextFormat(int dateFormat) {
+        // Out-of-range indexes render as the last format, as FormatCardDate does.
+        const bool known = dateFormat >= 0 && dateFormat < kDateFormatCount;
+        modifiedTextFormat_ = static_cast<std::int8_t>(known ? dateFormat : kDateFormatCount - 1);
+        if (unsaved_) {
+            unsaved_->modifiedText.clear();
+        }
+    }
     void SetModifiedText(std::string text);
 
     // Bytes this card takes in a data file: header, five texts and their zero bytes.

@@ -101,8 +101,23 @@ class LegacyCursor {
     std::size_t position_;
 };
 
-std::unique_ptr<CardRecord> ReadLegacyCard(LegacyCursor& cursor) {
+// The seven texts of an old card on their way into the card; they hold
+// passwords, so they are wiped when done with.
+struct LegacyTexts {
     std::string texts[7];
+    LegacyTexts() = default;
+    LegacyTexts(const LegacyTexts&) = delete;
+    LegacyTexts& operator=(const LegacyTexts&) = delete;
+    ~LegacyTexts() {
+        for (std::string& text : texts) {
+            SecureWipe(text);
+        }
+    }
+};
+
+std::unique_ptr<CardRecord> ReadLegacyCard(LegacyCursor& cursor) {
+    LegacyTexts read;
+    std::string(&texts)[7] = read.texts;
     for (int i = 0; i < 7; ++i) {
         if (!cursor.Text(i == 6 ? 2 : 1, texts[i])) {
             return nullptr;
@@ -115,13 +130,13 @@ std::unique_ptr<CardRecord> ReadLegacyCard(LegacyCursor& cursor) {
     }
     auto card = std::make_unique<CardRecord>();
     card->SetModified(MacTimeOfLegacyDate(texts[1]));
-    card->SetCategoryText(std::move(texts[0]));
-    card->SetModifiedText(std::move(texts[1]));
-    card->SetField1(std::move(texts[2]));
-    card->SetField2(std::move(texts[3]));
-    card->SetField3(std::move(texts[4]));
-    card->SetField4(std::move(texts[5]));
-    card->SetNote(std::move(texts[6]));
+    card->SetCategoryText(texts[0]);
+    card->SetModifiedText(texts[1]);
+    card->SetField1(texts[2]);
+    card->SetField2(texts[3]);
+    card->SetField3(texts[4]);
+    card->SetField4(texts[5]);
+    card->SetNote(texts[6]);
     card->SetAutomaticAccess(automaticAccess);
     card->SetNewBrowserWindow(newBrowserWindow);
     return card;

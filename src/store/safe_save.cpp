@@ -2,17 +2,29 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 
 #if defined(_WIN32)
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 namespace quillox {
+
+namespace {
+
+bool Refuse(FileErrorCause cause, const char* reason, SaveFailure& failure) {
+    failure.cause = cause;
+    failure.reason = reason;
+    return false;
+}
+
+}  // namespace
 
 #if defined(_WIN32)
 
@@ -79,22 +91,38 @@ bool Fail(DWORD code, SaveFailure& failure) {
     return false;
 }
 
+std::wstring FolderOf(const std::wstring& path) {
+    const std::size_t slash = path.find_last_of(L"/\\");
+    return slash == std::wstring::npos ? L"." : path.substr(0, slash + 1);
+}
+
 }  // namespace
 
 // A new file on Windows takes the access rights of its folder; there is no
 // mode to choose.
 bool WriteFileSafely(const std::string& path, const unsigned char* data, std::size_t size,
-                     SavedFileMode /*mode*/, SaveFailure& failure) {
+                     const SafeSaveOptions& options, SaveFailure& failure) {
     const std::wstring target = Widen(path);
     const DWORD attributes = GetFileAttributesW(target.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        return Fail(ERROR_ACCESS_DENIED, failure);
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            return Refuse(FileErrorCause::NotRegularFile, "Is a directory", failure);
+        }
+        if ((attributes & FILE_ATTRIBUTE_READONLY) != 0 && !options.replaceReadOnly) {
+            return Refuse(FileErrorCause::ReadOnly, "Read-only file", failure);
+        }
     }
-    const std::wstring temporary = target + L".qxtmp";
-    HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    // A short name of its own in the target's folder, whatever the target's name.
+    wchar_t temporary[MAX_PATH + 1] = {};
+    if (GetTempFileNameW(FolderOf(target).c_str(), L"qx", 0, temporary) == 0) {
+        return Fail(GetLastError(), failure);
+    }
+    HANDLE file = CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        return Fail(GetLastError(), failure);
+        const DWORD code = GetLastError();
+        DeleteFileW(temporary);
+        return Fail(code, failure);
     }
     bool ok = true;
     std::size_t written = 0;
@@ -107,21 +135,33 @@ bool WriteFileSafely(const std::string& path, const unsigned char* data, std::si
     ok = ok && FlushFileBuffers(file) != 0;
     DWORD code = ok ? 0 : GetLastError();
     CloseHandle(file);
-    if (ok && !MoveFileExW(temporary.c_str(), target.c_str(),
+    if (ok && attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        SetFileAttributesW(target.c_str(),
+                           attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
+    }
+    if (ok && !MoveFileExW(temporary, target.c_str(),
                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         ok = false;
         code = GetLastError();
     }
     if (!ok) {
-        DeleteFileW(temporary.c_str());
+        DeleteFileW(temporary);
         return Fail(code, failure);
     }
     return true;
 }
 
+void RemovePendingTemporaryFile() noexcept {}
+
 #else
 
 namespace {
+
+// The temporary file of the save under way, where a signal handler can find
+// it: a fixed buffer, since a handler may not allocate.
+char pendingTemporary[PATH_MAX + 1];
+volatile std::sig_atomic_t pendingTemporarySet = 0;
 
 std::string DirectoryOf(const std::string& path) {
     const std::size_t slash = path.find_last_of('/');
@@ -186,46 +226,111 @@ bool Fail(int code, SaveFailure& failure) {
     return false;
 }
 
+// The file a path names after following its symbolic links, as editors do
+// when they save through a link. A link to nothing yet names the file to create.
+bool FollowLinks(const std::string& path, std::string& target, int& savedErrno) {
+    target = path;
+    // As many links as the system itself follows before it gives up.
+    for (int depth = 0; depth < 40; ++depth) {
+        struct stat info {};
+        if (::lstat(target.c_str(), &info) != 0) {
+            savedErrno = errno;
+            return savedErrno == ENOENT;
+        }
+        if (!S_ISLNK(info.st_mode)) {
+            return true;
+        }
+        char link[PATH_MAX + 1];
+        const ssize_t length = ::readlink(target.c_str(), link, PATH_MAX);
+        if (length < 0) {
+            savedErrno = errno;
+            return false;
+        }
+        const std::string destination(link, static_cast<std::size_t>(length));
+        target = destination.front() == '/' ? destination : DirectoryOf(target) + "/" + destination;
+    }
+    savedErrno = ELOOP;
+    return false;
+}
+
+// Whether the owner's intent, as the mode or the permissions say, is that
+// the file is not changed; root is asked the mode, since it may write anyway.
+bool IsReadOnly(const std::string& target, const struct stat& info) {
+    return (info.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0;
+}
+
+int CreateTemporary(const std::string& directory) {
+    const std::string name = directory + "/.qx-XXXXXX";
+    if (name.size() > PATH_MAX) {
+        errno = ENAMETOOLONG;
+        return -1;
+    }
+    std::memcpy(pendingTemporary, name.c_str(), name.size() + 1);
+    // Set before the file exists: a handler that runs first finds no file.
+    pendingTemporarySet = 1;
+    // mkstemp creates the file readable by its owner only, as a password file should be.
+    const int fd = ::mkstemp(pendingTemporary);
+    if (fd < 0) {
+        pendingTemporarySet = 0;
+    }
+    return fd;
+}
+
+void ForgetTemporary(bool remove) {
+    if (remove) {
+        ::unlink(pendingTemporary);
+    }
+    pendingTemporarySet = 0;
+}
+
 }  // namespace
 
 bool WriteFileSafely(const std::string& path, const unsigned char* data, std::size_t size,
-                     SavedFileMode mode, SaveFailure& failure) {
-    // A directory, device or pipe at path is not replaced by a file.
+                     const SafeSaveOptions& options, SaveFailure& failure) {
+    std::string target;
+    int savedErrno = 0;
+    if (!FollowLinks(path, target, savedErrno)) {
+        return Fail(savedErrno, failure);
+    }
+    savedErrno = 0;
     struct stat existing {};
-    const bool exists = ::stat(path.c_str(), &existing) == 0;
-    if (exists && S_ISDIR(existing.st_mode)) {
-        return Fail(EISDIR, failure);
-    }
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
     if (exists && !S_ISREG(existing.st_mode)) {
-        failure.cause = FileErrorCause::AccessDenied;
-        failure.reason = "Not a regular file";
-        return false;
+        return Refuse(FileErrorCause::NotRegularFile,
+                      S_ISDIR(existing.st_mode) ? std::strerror(EISDIR) : "Not a regular file",
+                      failure);
     }
-    std::string temporary = path + ".XXXXXX";
-    // mkstemp creates the file readable by its owner only, as a password file should be.
-    const int fd = ::mkstemp(temporary.data());
+    if (exists && !options.replaceReadOnly && IsReadOnly(target, existing)) {
+        return Refuse(FileErrorCause::ReadOnly, "Read-only file", failure);
+    }
+    const int fd = CreateTemporary(DirectoryOf(target));
     if (fd < 0) {
         return Fail(errno, failure);
     }
-    if (exists && mode == SavedFileMode::KeepExisting) {
-        ::fchmod(fd, existing.st_mode & 07777);
-    }
-    int savedErrno = 0;
     if (!WriteAll(fd, data, size) || ::fsync(fd) != 0) {
         savedErrno = errno;
+    }
+    if (exists && savedErrno == 0) {
+        // The replaced file's owner and, unless the file must stay private,
+        // its mode carry over once the data is complete. Only root can give a
+        // file away; for anyone else it stays the saver's own.
+        static_cast<void>(::fchown(fd, existing.st_uid, existing.st_gid) == 0);
+        if (options.mode == SavedFileMode::KeepExisting) {
+            ::fchmod(fd, existing.st_mode & 07777);
+        }
     }
     if (::close(fd) != 0 && savedErrno == 0) {
         savedErrno = errno;
     }
-    if (savedErrno == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (savedErrno == 0 && ::rename(pendingTemporary, target.c_str()) != 0) {
         savedErrno = errno;
     }
+    ForgetTemporary(savedErrno != 0);
     if (savedErrno != 0) {
-        ::unlink(temporary.c_str());
         return Fail(savedErrno, failure);
     }
     // Make the rename itself durable; the data is already safe if this fails.
-    const int directory = ::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY);
+    const int directory = ::open(DirectoryOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (directory >= 0) {
         ::fsync(directory);
         ::close(directory);
@@ -233,15 +338,31 @@ bool WriteFileSafely(const std::string& path, const unsigned char* data, std::si
     return true;
 }
 
+void RemovePendingTemporaryFile() noexcept {
+    if (pendingTemporarySet != 0) {
+        ::unlink(pendingTemporary);
+    }
+}
+
 #endif
 
 bool WriteFileSafely(const std::string& path, const unsigned char* data, std::size_t size,
-                     std::string& error) {
+                     std::string& error, const SafeSaveOptions& options) {
     SaveFailure failure;
-    if (WriteFileSafely(path, data, size, SavedFileMode::KeepExisting, failure)) {
+    if (WriteFileSafely(path, data, size, options, failure)) {
         return true;
     }
-    error = "Cannot save the file " + path + ": " + failure.reason + ".";
+    switch (failure.cause) {
+        case FileErrorCause::NotRegularFile:
+            error = path + " is not a regular file.";
+            break;
+        case FileErrorCause::ReadOnly:
+            error = "Access to " + path + " was denied.";
+            break;
+        default:
+            error = "Cannot save the file " + path + ": " + failure.reason + ".";
+            break;
+    }
     return false;
 }
 

@@ -17,6 +17,10 @@ enum class FileErrorCause {
     SharingViolation,
     LockViolation,
     DiskFull,
+    // Refused before anything was written: the target is a folder, a device,
+    // a pipe or a socket, or its owner made it read-only.
+    NotRegularFile,
+    ReadOnly,
 };
 
 struct SaveFailure {
@@ -29,16 +33,28 @@ struct SaveFailure {
 // readable by their owner only, whatever the file they replace allowed.
 enum class SavedFileMode { KeepExisting, OwnerOnly };
 
-// Writes data to a temporary file beside path, flushes it to the disk and only
-// then renames it over path. Only a regular file (or nothing) at path is
-// replaced. On any failure path keeps its old content, the temporary file is
-// removed, failure says why and false is returned.
-bool WriteFileSafely(const std::string& path, const unsigned char* data, std::size_t size,
-                     SavedFileMode mode, SaveFailure& failure);
+struct SafeSaveOptions {
+    // A file its owner made read-only is only replaced when asked for.
+    bool replaceReadOnly = false;
+    SavedFileMode mode = SavedFileMode::KeepExisting;
+};
 
-// The same, keeping the permissions of a replaced file, with error set to a
-// sentence that names path and the reason.
+// Writes data to a temporary file in the target's folder, flushes it to the
+// disk and only then renames it over the target. A path that is a symbolic
+// link is followed, so the file it points to gets the data and the link stays.
+// An existing target that is not a regular file, or that is read-only, is
+// refused. On any failure the target keeps its old content, the temporary
+// file is removed, failure says why and false is returned.
 bool WriteFileSafely(const std::string& path, const unsigned char* data, std::size_t size,
-                     std::string& error);
+                     const SafeSaveOptions& options, SaveFailure& failure);
+
+// The same, with error set to a sentence that names path and the reason.
+bool WriteFileSafely(const std::string& path, const unsigned char* data, std::size_t size,
+                     std::string& error, const SafeSaveOptions& options = {});
+
+// Removes the temporary file of a save that is under way, if there is one.
+// Safe to call from a signal handler, so that a program stopped by a signal
+// leaves no temporary file behind. Saves run one at a time.
+void RemovePendingTemporaryFile() noexcept;
 
 }  // namespace quillox

@@ -18,6 +18,12 @@ void SecureWipe(std::vector<T>& buffer) {
 // Wipes the whole allocation of a string, not only its current length.
 void SecureWipe(std::string& text);
 
+// Clears what copying secrets leaves outside the buffers that held them: the
+// processor's vector registers, which the dynamic linker or a signal may
+// later save onto the stack, and the stack below the caller, where called
+// functions kept their temporaries. Called when a load or a save is done.
+void WipeScratchMemory();
+
 // A byte buffer that is wiped before its memory is released.
 class WipedBuffer {
   public:

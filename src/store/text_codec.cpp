@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdio>
 
+#include "store/secure_wipe.h"
+
 namespace quillox {
 
 namespace {
@@ -91,12 +93,16 @@ char32_t Cp1252ToCodePoint(unsigned char byte) {
     return byte;
 }
 
-std::string Cp1252ToUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
+void AppendCp1252AsUtf8(std::string_view bytes, std::string& out) {
     for (const char byte : bytes) {
         AppendUtf8(out, Cp1252ToCodePoint(static_cast<unsigned char>(byte)));
     }
+}
+
+std::string Cp1252ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    AppendCp1252AsUtf8(bytes, out);
     return out;
 }
 
@@ -124,6 +130,8 @@ std::optional<std::string> Utf8ToCp1252(std::string_view utf8, CodecError* error
             if (error != nullptr) {
                 *error = CodecError{start, 0, true};
             }
+            // What was converted so far may be part of a password.
+            SecureWipe(out);
             return std::nullopt;
         }
         const std::optional<unsigned char> byte = ByteOf(c);
@@ -131,6 +139,7 @@ std::optional<std::string> Utf8ToCp1252(std::string_view utf8, CodecError* error
             if (error != nullptr) {
                 *error = CodecError{start, c, false};
             }
+            SecureWipe(out);
             return std::nullopt;
         }
         out += static_cast<char>(*byte);

@@ -15,6 +15,8 @@ namespace quillox {
 char32_t Cp1252ToCodePoint(unsigned char byte);
 
 std::string Cp1252ToUtf8(std::string_view bytes);
+// The same, appended to out: for output written piece by piece.
+void AppendCp1252AsUtf8(std::string_view bytes, std::string& out);
 
 // Why a Unicode text cannot become Windows-1252.
 struct CodecError {

@@ -1,107 +1,20 @@
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
-#include "cli/cli_run.h"
+#include "cli/cli_fixture.h"
 #include "store/password_generator.h"
-#include "store/test_files.h"
+#include "store/text_codec.h"
 
 namespace quillox::cli {
 namespace {
-
-namespace fs = std::filesystem;
-using testing::AppendCard;
-using testing::Bytes;
-using testing::RawCard;
-
-// Stands in for a person at the terminal, answering prompts in turn.
-class ScriptedTerminal : public PasswordSource {
-  public:
-    explicit ScriptedTerminal(std::deque<std::string> answers) : answers_(std::move(answers)) {}
-    std::optional<SecretString> Read(const std::string& prompt) override {
-        prompts.push_back(prompt);
-        if (answers_.empty()) {
-            return std::nullopt;
-        }
-        SecretString answer(answers_.front());
-        answers_.pop_front();
-        return answer;
-    }
-    bool Interactive() const override { return true; }
-    std::vector<std::string> prompts;
-
-  private:
-    std::deque<std::string> answers_;
-};
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-class CliTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("quillox-cli-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
-
-    std::string WriteFile(const std::string& name, const Bytes& bytes) const {
-        std::ofstream(Path(name), std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
-        return Path(name);
-    }
-
-    static Bytes ReadFile(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), {});
-    }
-
-    static CliRun Call(const std::vector<std::string>& args, const std::string& input = "",
-                       std::deque<std::string> typed = {}) {
-        std::istringstream in(input);
-        std::ostringstream out;
-        std::ostringstream err;
-        ScriptedTerminal terminal(std::move(typed));
-        CliRun run;
-        run.status = RunCli(args, in, out, err, terminal);
-        run.out = out.str();
-        run.err = err.str();
-        return run;
-    }
-
-    // A plain file with a euro sign, a deleted card and a header value to carry.
-    std::string SampleFile() const {
-        Bytes image = testing::FileHeader(6, 0, 0xCAFE);
-        AppendCard(
-            image,
-            RawCard{
-                4, 2, 4, 3000000000u, 17, {"Bank \x80", "https://bank", "me", "pin", "a\r\nb"}});
-        AppendCard(image, RawCard{5, 0, 0, 0, 0, {"shell", "host", "root", "toor", ""}});
-        AppendCard(image, RawCard{7, 0, 2, 0, 0, {"closed", "", "", "", ""}});
-        return WriteFile("sample.qxf", image);
-    }
-
-    fs::path folder_;
-};
 
 TEST_F(CliTest, ShowJsonListsEveryCategoryWithUtf8Texts) {
     const CliRun run = Call({"show", SampleFile(), "--json", "--date-format", "4"});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto json = nlohmann::json::parse(run.out);
+    // Written card by card, laid out as a dump of the whole would be.
+    EXPECT_EQ(nlohmann::ordered_json::parse(run.out).dump(2) + "\n", run.out);
     EXPECT_EQ(json["format"], "current");
     EXPECT_EQ(json["encrypted"], false);
     EXPECT_EQ(json["header_version"], 6);
@@ -123,6 +36,16 @@ TEST_F(CliTest, ShowJsonListsEveryCategoryWithUtf8Texts) {
     EXPECT_EQ(card["modified_text"], FormatCardDate(3000000000u, 4));
     ASSERT_EQ(json["deleted"].size(), 1u);
     EXPECT_EQ(json["deleted"][0]["category_id"], 7);
+
+    // Texts that JSON escapes, and bytes of the code page's odd corners.
+    const std::string odd = "q\"b\\s\x01\x1f\b\f\n\t\x7f\x81\x9d\xff/";
+    Bytes image = testing::FileHeader(6, 0, 0);
+    AppendCard(image, RawCard{2, 0, 0, 0, 0, {odd, "", "", "", ""}});
+    const CliRun escaped = Call({"show", WriteFile("odd.qxf", image), "--json"});
+    ASSERT_EQ(escaped.status, 0) << escaped.err;
+    EXPECT_EQ(nlohmann::ordered_json::parse(escaped.out).dump(2) + "\n", escaped.out);
+    EXPECT_EQ(nlohmann::json::parse(escaped.out)["categories"][2]["cards"][0]["field1"],
+              Cp1252ToUtf8(odd));
 }
 
 TEST_F(CliTest, ShowTextFollowsTheDisplayOrder) {
@@ -206,6 +129,7 @@ TEST_F(CliTest, WrongPasswordsAndShortPasswordsFailWithTheirMessages) {
 TEST_F(CliTest, ZeroLengthAndLegacyFilesShowTheirFormat) {
     CliRun run = Call({"show", WriteFile("empty.qxf", {}), "--json"});
     ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(nlohmann::ordered_json::parse(run.out).dump(2) + "\n", run.out);
     auto json = nlohmann::json::parse(run.out);
     EXPECT_EQ(json["format"], "current");
     EXPECT_EQ(json["encrypted"], false);

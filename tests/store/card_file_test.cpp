@@ -136,21 +136,41 @@ TEST(CardFileSave, EncryptedSaveRefusesMissingPasswordAndOversizedPlaintext) {
     EXPECT_TRUE(Load(run.image, back, std::string("password")).result.ok);
     EXPECT_EQ(CountCards(back), 2);
 
+    EXPECT_TRUE(FitsEncrypted(limit));
+
+    // One byte more is refused with both sizes, and nothing is produced.
     limit.Category(0).At(1)->SetField2("y");
+    EXPECT_FALSE(FitsEncrypted(limit));
+    EXPECT_EQ(EncryptedPlaintextSize(limit), 65529u);
     run = Save(limit);
     EXPECT_FALSE(run.ok);
-    EXPECT_EQ(run.messages, std::vector<std::string>{messages::kFailedToSave});
+    EXPECT_TRUE(run.image.empty());
+    EXPECT_EQ(run.messages, std::vector<std::string>{
+                                "These cards need 65,529 bytes; an encrypted file holds at most "
+                                "65,528. Remove cards, or save without encryption."});
+    EXPECT_NE(TooBigToEncryptMessage(1234567).find("need 1,234,567 bytes"), std::string::npos);
 }
 
-TEST(CardFileSave, OverlongTextsFailTheirCategoryAndTheSave) {
+TEST(CardFileSave, OverlongTextsFailTheirCategoryNamingCardAndField) {
     CardCollection collection;
-    collection.AddCard(7, MakeCard(std::string(32767, 'b')));
+    auto holder = MakeCard("Caf\xE9 bank");
+    holder->SetCategoryId(7);
+    holder->SetField3(std::string(40000, 'h'));
+    collection.AddCard(7, std::move(holder));
     collection.AddCard(11, MakeCard("", "", std::string(32767, 'n')));
     collection.AddCard(0, MakeCard("fine", "", std::string(32766, 'n')));
+    auto gone = MakeCard(std::string(32767, 'b'));
+    gone->SetCategoryId(100);
+    collection.AddToDeleted(std::move(gone));
     const SaveRun run = Save(collection);
     EXPECT_FALSE(run.ok);
-    const std::vector<std::string> expected = {"Error Writing BankAccounts",
-                                               "Error Writing SoftwareKeys"};
+    const std::string limit = " bytes; a text can hold at most 32,766.";
+    const std::vector<std::string> expected = {
+        "Error Writing BankAccounts: the Account Holder of \"Caf\xC3\xA9 bank\" holds 40,000" +
+            limit,
+        "Error Writing SoftwareKeys: the Note of a card without a name holds 32,767" + limit,
+        "Error Writing DeleteCategories: the Field_1 of \"" + std::string(40, 'b') +
+            "...\" holds 32,767" + limit};
     EXPECT_EQ(run.messages, expected);
 }
 
@@ -208,6 +228,27 @@ TEST(CardFileLoad, TextBlocksSplitAtZeroBytesOrTheBlockEnd) {
     EXPECT_EQ(collection.Category(0).At(1)->GetField1(), "next");
 }
 
+TEST(CardFileLoad, JunkAfterTheFifthTextIsDroppedAndNotSavedAgain) {
+    const std::string texts = std::string("a\0b\0c\0d\0e\0", 10);
+    // The last junk puts a sixth zero byte far into a long block.
+    for (const std::string& junk :
+         {std::string("junk"), std::string("x\0", 2), std::string(5000, 'j') + '\0'}) {
+        Bytes image = FileHeader(6, 0, 0);
+        AppendCard(image, RawCard{0, 0, 0, 0, 0, {"a", "b", "c", "d", "e"}});
+        image.insert(image.end(), junk.begin(), junk.end());
+        image[22 + 20] = static_cast<unsigned char>(10 + junk.size());
+        image[22 + 21] = static_cast<unsigned char>((10 + junk.size()) >> 8);
+        CardCollection collection;
+        ASSERT_TRUE(Load(image, collection).result.ok);
+        ASSERT_EQ(collection.Category(0).Count(), 1);
+        EXPECT_EQ(collection.Category(0).At(0)->GetNote(), "e");
+        EXPECT_EQ(collection.Category(0).At(0)->GetTextBlock(), texts);
+        Bytes expected = FileHeader(6, 0, 0);
+        AppendCard(expected, RawCard{0, 0, 0, 0, 0, {"a", "b", "c", "d", "e"}});
+        EXPECT_EQ(Save(collection).image, expected);
+    }
+}
+
 TEST(CardFileLoad, StrayBytesAfterTheLastCard) {
     for (std::size_t stray = 1; stray <= 30; ++stray) {
         Bytes image = FileHeader(6, 0, 0);
@@ -259,14 +300,14 @@ TEST(CardFileLoad, EncryptedLoadSetsPasswordAndPromptsWithTheFileTitle) {
 TEST(CardFileLoad, OpeningIntoACollectionAddsToTheCardsAlreadyThere) {
     Bytes first = FileHeader(6, 0, 1);
     AppendCard(first, RawCard{6, 0, 0, 0, 0, {"mail a", "", "", "", ""}});
-    Bytes second = FileHeader(6, 0, 2);
+    Bytes second = FileHeader(6, 0, 0x89AB0002);
     AppendCard(second, RawCard{6, 0, 0, 0, 0, {"mail b", "", "", "", ""}});
     CardCollection collection;
     ASSERT_TRUE(Load(first, collection).result.ok);
     ASSERT_TRUE(Load(second, collection).result.ok);
     ASSERT_EQ(collection.Category(6).Count(), 2);
     EXPECT_EQ(collection.Category(6).At(1)->GetField1(), "mail b");
-    EXPECT_EQ(collection.GetCarriedHeaderValue(), 2u);
+    EXPECT_EQ(collection.GetCarriedHeaderValue(), 0x89AB0002u);
 }
 
 TEST(CardFileFormat, PayloadBlockCountCountsOnlyTheLowSixteenBits) {

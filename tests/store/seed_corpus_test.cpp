@@ -35,6 +35,14 @@ Bytes CurrentFile(bool encrypted, std::uint8_t version) {
     return image;
 }
 
+Bytes LegacyCards() {
+    Bytes cards;
+    AppendLegacyCard(cards, {"WWW Pages", "25-12-1999", {"a", "b", "c", "d"}, "note", true, true});
+    AppendLegacyCard(cards, {"Bank Accounts", "99/12/25", {"e", "f", "g", "h"}, "", false, false});
+    AppendLegacyCard(cards, {"Password Manager", "", {"", "", "", ""}, "", false, false});
+    return cards;
+}
+
 Bytes LegacyFile(bool encrypted, bool version1002) {
     Bytes plaintext;
     if (version1002) {
@@ -42,11 +50,8 @@ Bytes LegacyFile(bool encrypted, bool version1002) {
     } else {
         AppendText(plaintext, "XYZ");
     }
-    AppendLegacyCard(plaintext,
-                     {"WWW Pages", "25-12-1999", {"a", "b", "c", "d"}, "note", true, true});
-    AppendLegacyCard(plaintext,
-                     {"Bank Accounts", "99/12/25", {"e", "f", "g", "h"}, "", false, false});
-    AppendLegacyCard(plaintext, {"Password Manager", "", {"", "", "", ""}, "", false, false});
+    const Bytes cards = LegacyCards();
+    plaintext.insert(plaintext.end(), cards.begin(), cards.end());
     Bytes image;
     AppendText(image, encrypted ? "ENCRYPTED" : "NTENCRYPT");
     AppendText(image, version1002 ? "Version1.002" : "Version1.001");
@@ -80,6 +85,19 @@ TEST(SeedCorpus, EveryKindOfFileLoads) {
             std::ofstream(std::string(folder) + "/" + seed.name, std::ios::binary)
                 .write(reinterpret_cast<const char*>(seed.image.data()),
                        static_cast<std::streamsize>(seed.image.size()));
+        }
+    }
+    // The password fuzzer's inputs: the answer, the format (in its order:
+    // current plain and encrypted, then the old formats), and the cards.
+    if (folder != nullptr) {
+        for (unsigned char format = 0; format < 6; ++format) {
+            Bytes input = {0, format};
+            const Bytes cards = format < 2 ? Cards() : LegacyCards();
+            input.insert(input.end(), cards.begin(), cards.end());
+            std::ofstream(std::string(folder) + "/password-" + std::to_string(format),
+                          std::ios::binary)
+                .write(reinterpret_cast<const char*>(input.data()),
+                       static_cast<std::streamsize>(input.size()));
         }
     }
 }

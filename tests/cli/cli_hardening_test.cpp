@@ -1,0 +1,208 @@
+// Hostile inputs and outputs: files that are no data files, links, read-only
+// and oversized outputs, broken standard output, no memory, no terminal.
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <csignal>
+#include <new>
+
+#include "cli/cli_fixture.h"
+#include "cli/descriptor_output.h"
+#include "store/file_messages.h"
+
+namespace quillox::cli {
+namespace {
+
+class NoTerminal : public PasswordSource {
+  public:
+    std::optional<SecretString> Read(const std::string&) override {
+        ADD_FAILURE() << "asked with no terminal";
+        return std::nullopt;
+    }
+    bool Interactive() const override { return true; }
+    bool Available() const override { return false; }
+};
+
+class MemoryLessTerminal : public ScriptedTerminal {
+  public:
+    MemoryLessTerminal() : ScriptedTerminal({}) {}
+    std::optional<SecretString> Read(const std::string&) override { throw std::bad_alloc(); }
+};
+
+class HardeningTest : public CliTest {
+  protected:
+    // An encrypted file whose cards and password are known.
+    std::string EncryptedFile(const std::string& name, const std::string& password) {
+        const std::string path = Path(name);
+        const CliRun run =
+            Call({"convert", SampleFile(), path, "--encrypt", "--password-stdin"}, password + "\n");
+        EXPECT_EQ(run.status, 0) << run.err;
+        return path;
+    }
+};
+
+TEST_F(HardeningTest, InputsThatAreNoRegularFileAreRefusedAndLeaveTheOutput) {
+    const std::string out = SampleFile();
+    const Bytes before = ReadFile(out);
+    const std::string fifo = Path("pipe.qxf");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    fs::create_directory(Path("folder.qxf"));
+    for (const std::string& in : {std::string("/dev/zero"), Path("folder.qxf"), fifo}) {
+        const CliRun run = Call({"convert", in, out, "--plain"});
+        EXPECT_EQ(run.status, 1) << in;
+        EXPECT_EQ(run.err, in + " is not a regular file.\nFailed to open document.\n");
+        EXPECT_EQ(ReadFile(out), before) << in;
+    }
+}
+
+TEST_F(HardeningTest, OversizedEncryptedPayloadsAreDamagedFiles) {
+    Bytes plaintext = testing::Digest("password");
+    AppendCard(plaintext, RawCard{0, 0, 0, 0, 0, {"site", "", "", "", ""}});
+    plaintext.resize(65600, 0);
+    Bytes image = testing::FileHeader(6, 1, 0);
+    const Bytes cipher = testing::EncryptPayload(plaintext, "password", StartTables::Standard);
+    image.insert(image.end(), cipher.begin(), cipher.end());
+    const std::string file = WriteFile("big.qxe", image);
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"show", file, "--password-stdin"},
+          {"convert", file, file, "--plain", "--password-stdin"}}) {
+        const CliRun run = Call(args, "password\n");
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "This is not a Quillox file.\nFailed to open document.\n");
+    }
+    EXPECT_EQ(ReadFile(file), image);
+}
+
+TEST_F(HardeningTest, OutputsFollowLinksKeepReadOnlyFilesAndReportFailures) {
+    const std::string real = Path("real.qxf");
+    std::ofstream(real) << "old";
+    fs::create_symlink("real.qxf", Path("link.qxf"));
+    CliRun run = Call({"convert", SampleFile(), Path("link.qxf"), "--plain"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(fs::is_symlink(Path("link.qxf")));
+    EXPECT_EQ(ReadFile(real), ReadFile(SampleFile()));
+
+    const std::string locked = Path("locked.qxf");
+    std::ofstream(locked) << "keep";
+    ::chmod(locked.c_str(), 0444);
+    run = Call({"convert", SampleFile(), locked, "--plain"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Access to " + locked + " was denied.\n");
+    EXPECT_EQ(ReadFile(locked), Bytes({'k', 'e', 'e', 'p'}));
+    run = Call({"convert", SampleFile(), locked, "--plain", "--force"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(ReadFile(locked), ReadFile(SampleFile()));
+
+    run = Call({"convert", SampleFile(), Path("missing/out.qxf"), "--plain"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err.rfind("Cannot save the file " + Path("missing/out.qxf") + ": ", 0), 0u);
+}
+
+TEST_F(HardeningTest, TooManyCardsToEncryptAreRefusedBeforeAskingOrWriting) {
+    Bytes image = testing::FileHeader(6, 0, 0);
+    // 600 cards of 110 bytes: 66,000 bytes of cards and the digest's 20.
+    for (int i = 0; i < 600; ++i) {
+        AppendCard(image, RawCard{0, 0, 0, 0, 0, {std::string(81, 'c'), "", "", "", ""}});
+    }
+    const std::string target = Path("big.qxe");
+    std::ostringstream out;
+    ScriptedTerminal terminal({"longpassword", "longpassword"});
+    const CliRun run =
+        CallWith({"convert", WriteFile("many.qxf", image), target, "--encrypt"}, out, terminal);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err,
+              "These cards need 66,020 bytes; an encrypted file holds at most 65,528. Remove "
+              "cards, or save without encryption.\n");
+    EXPECT_TRUE(terminal.prompts.empty());
+    EXPECT_FALSE(fs::exists(target));
+}
+
+TEST_F(HardeningTest, EncryptedToEncryptedReadsTheInputPasswordFirst) {
+    const std::string in = EncryptedFile("in.qxe", "input-password");
+    const std::string out = Path("out.qxe");
+    CliRun run = Call({"convert", in, out, "--encrypt", "--password-stdin"},
+                      "input-password\noutput-password\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Call({"show", out, "--password-stdin"}, "output-password\n").status, 0);
+    run = Call({"show", out, "--password-stdin"}, "input-password\n");
+    EXPECT_EQ(run.err, "Password not correct, please try again.\nFailed to open document.\n");
+}
+
+TEST_F(HardeningTest, WithoutATerminalThePasswordMustComeFromStandardInput) {
+    const std::string encrypted = EncryptedFile("locked.qxe", "longpassword");
+    NoTerminal terminal;
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"show", encrypted},
+          {"convert", SampleFile(), Path("out.qxe"), "--encrypt"}}) {
+        std::ostringstream out;
+        const CliRun run = CallWith(args, out, terminal);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err.rfind("No terminal to ask for the password; use --password-stdin.\n", 0),
+                  0u)
+            << run.err;
+        EXPECT_EQ(out.str(), "");
+    }
+    EXPECT_FALSE(fs::exists(Path("out.qxe")));
+}
+
+TEST_F(HardeningTest, WriteErrorsOnStandardOutputFailTheCommand) {
+    std::signal(SIGPIPE, SIG_IGN);
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    ::close(pipeEnds[0]);
+    const int full = ::open("/dev/full", O_WRONLY);
+    ASSERT_GE(full, 0);
+    const struct {
+        int fd;
+        const char* reason;
+    } outputs[] = {{full, "No space left on device"}, {pipeEnds[1], "Broken pipe"}};
+    for (const auto& output : outputs) {
+        for (const std::vector<std::string>& args : {std::vector<std::string>{"show", SampleFile()},
+                                                     {"show", SampleFile(), "--json"},
+                                                     {"generate"},
+                                                     {"--help"}}) {
+            DescriptorOutputBuffer buffer(output.fd);
+            std::ostream out(&buffer);
+            ScriptedTerminal terminal({});
+            const CliRun run = CallWith(args, out, terminal);
+            EXPECT_EQ(run.status, 1) << args[0];
+            EXPECT_EQ(run.err, std::string("Error writing output: ") + output.reason + "\n");
+        }
+    }
+    ::close(full);
+    ::close(pipeEnds[1]);
+
+    // A stream that fails without a reason from the system still fails the call.
+    std::ostringstream broken;
+    broken.setstate(std::ios::badbit);
+    ScriptedTerminal terminal({});
+    const CliRun run = CallWith({"show", SampleFile()}, broken, terminal);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Error writing output: the output could not be written\n");
+}
+
+// Output that runs out of memory throws through a stream that passes it on.
+class MemoryLessBuffer : public std::streambuf {
+  protected:
+    int_type overflow(int_type) override { throw std::bad_alloc(); }
+};
+
+TEST_F(HardeningTest, RunningOutOfMemoryIsReportedNotFatal) {
+    const std::string encrypted = EncryptedFile("locked.qxe", "longpassword");
+    MemoryLessTerminal terminal;
+    std::ostringstream out;
+    CliRun run = CallWith({"show", encrypted}, out, terminal);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Out of memory.\n");
+
+    MemoryLessBuffer buffer;
+    std::ostream failing(&buffer);
+    failing.exceptions(std::ios::badbit);
+    ScriptedTerminal none({});
+    run = CallWith({"show", SampleFile(), "--json"}, failing, none);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err.rfind("Out of memory.\n", 0), 0u) << run.err;
+}
+
+}  // namespace
+}  // namespace quillox::cli

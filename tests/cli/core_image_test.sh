@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# Takes a memory image of quillox-cli as it exits from converting an
+# encrypted file, encrypted to encrypted and encrypted to plain, and looks in
+# it for the cards' texts and both passwords: none may be left. gdb keeps its
+# hold on a program it started even after the program switches dumping off.
+set -euo pipefail
+cli=$1
+if ! command -v gdb >/dev/null; then
+    echo "SKIPPED: gdb is not installed, so no memory image can be taken"
+    exit 77
+fi
+
+# AddressSanitizer reserves terabytes of shadow memory, and an image of such
+# a program would be that large.
+if readelf --dyn-syms -W "$cli" | grep -q "__asan_init"; then
+    echo "SKIPPED: quillox-cli is built with AddressSanitizer; its memory image would be terabytes"
+    exit 77
+fi
+# Whatever happens, no image may fill the disk.
+ulimit -f $((512 * 1024))
+
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+
+secrets=(QxSiteName7731 QxAddress5512 QxLoginId9043 QxCardPassword3377 QxNoteText6190
+    QxFilePassOne4821 QxFilePassTwo9265)
+u32() {
+    printf "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $((($1 >> 8) & 255)) \
+        $((($1 >> 16) & 255)) $((($1 >> 24) & 255)))"
+}
+# A plain file with one card holding the five texts.
+block=""
+length=0
+for text in "${secrets[@]:0:5}"; do
+    block+="$text\\x00"
+    length=$((length + ${#text} + 1))
+done
+{
+    printf '\x00\x06\x00\x00\x00\x00\x00\x00\x00\x00\x01\x00\x00\x00\x70\x4c\x78\x51\x00\x00\x00\x00'
+    printf '\x00\x00\x00\x00'
+    u32 3000000000
+    u32 0
+    u32 0
+    u32 0
+    u32 $length
+    printf "$block"
+} >"$dir/cards.qxf"
+printf '%s\n' "${secrets[5]}" | "$cli" convert "$dir/cards.qxf" "$dir/one.qxe" --encrypt \
+    --password-stdin
+
+# Writes a memory image of the program at its exit into $1; the rest is the call.
+image_at_exit() {
+    local image=$1 input=$2
+    shift 2
+    ASAN_OPTIONS=detect_leaks=0 gdb -nx -batch -ex 'set confirm off' \
+        -ex 'catch syscall exit_group' -ex 'run' -ex "gcore $image" -ex 'kill' \
+        --args "$cli" "$@" <"$input" >"$dir/gdb.log" 2>&1 || true
+    if [ ! -s "$image" ]; then
+        cat "$dir/gdb.log"
+        echo "FAILED: no memory image was taken"
+        exit 1
+    fi
+}
+
+printf '%s\n%s\n' "${secrets[5]}" "${secrets[6]}" >"$dir/both-passwords"
+printf '%s\n' "${secrets[6]}" >"$dir/second-password"
+image_at_exit "$dir/to-encrypted.core" "$dir/both-passwords" \
+    convert "$dir/one.qxe" "$dir/two.qxe" --encrypt --password-stdin
+image_at_exit "$dir/to-plain.core" "$dir/second-password" \
+    convert "$dir/two.qxe" "$dir/plain.qxf" --plain --password-stdin
+
+failed=0
+for image in "$dir/to-encrypted.core" "$dir/to-plain.core"; do
+    # The image is the program's memory: its own arguments are in it.
+    if ! grep -q -a -F "$dir/one.qxe" "$image" && ! grep -q -a -F "$dir/two.qxe" "$image"; then
+        echo "FAILED: $(basename "$image") does not hold the program's arguments"
+        failed=1
+    fi
+    for secret in "${secrets[@]}"; do
+        if grep -q -a -F "$secret" "$image"; then
+            echo "FAILED: $secret is left in $(basename "$image")"
+            failed=1
+        fi
+    done
+done
+# The conversions did their work: the plain file holds the texts again.
+for text in "${secrets[@]:0:5}"; do
+    grep -q -a -F "$text" "$dir/plain.qxf" || { echo "FAILED: $text was not converted"; failed=1; }
+done
+[ "$failed" -eq 0 ] && echo "No card text and no password in either memory image"
+exit "$failed"
