@@ -3,8 +3,6 @@
 #include <wx/app.h>
 #include <wx/msgdlg.h>
 
-#include "store/text_codec.h"
-
 namespace quillox {
 
 void ShowMessage(const wxString& text) {
@@ -12,7 +10,13 @@ void ShowMessage(const wxString& text) {
 }
 
 void ShowStoreMessage(const std::string& text) {
-    ShowMessage(wxString::FromUTF8(Cp1252ToUtf8(text)));
+    wxString shown = wxString::FromUTF8(text);
+    // A path the file system holds in another encoding still shows, as the
+    // file dialogs show it.
+    if (shown.empty() && !text.empty()) {
+        shown = wxString(text.c_str(), *wxConvFileName);
+    }
+    ShowMessage(shown);
 }
 
 std::string ToStorePath(const wxString& path) {

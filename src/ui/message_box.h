@@ -7,7 +7,8 @@ namespace quillox {
 
 // A message box with the program's name as caption, owned by the main window.
 void ShowMessage(const wxString& text);
-// The same for a text of the card store (Windows-1252 bytes).
+// The same for a message of the card store: UTF-8, with paths in the file
+// system's own bytes.
 void ShowStoreMessage(const std::string& text);
 
 // A path as the card store takes it: the file system's bytes on Unix, UTF-8
