@@ -7,6 +7,7 @@
 #include "cards/card_form.h"
 #include "store/card_file.h"
 #include "ui/command_ids.h"
+#include "ui/test_clipboard.h"
 
 using namespace quillox;
 
@@ -20,18 +21,6 @@ ExpectDialog<CCardDlg> PressDefault(std::function<void(const CardForm&)> check =
         }
         return wxID_OK;
     });
-}
-
-std::string ClipboardText() {
-    std::string text;
-    if (wxTheClipboard->Open()) {
-        wxTextDataObject data;
-        if (wxTheClipboard->GetData(data)) {
-            text = data.GetText().utf8_string();
-        }
-        wxTheClipboard->Close();
-    }
-    return text;
 }
 
 std::string ItemCount() {

@@ -9,29 +9,11 @@
 #include "cards/generate_password_dialog.h"
 #include "prefs/settings.h"
 #include "ui/command_ids.h"
+#include "ui/test_clipboard.h"
 
 using namespace quillox;
 
 namespace {
-
-std::string ClipboardText() {
-    std::string text;
-    if (wxTheClipboard->Open()) {
-        wxTextDataObject data;
-        if (wxTheClipboard->GetData(data)) {
-            text = data.GetText().utf8_string();
-        }
-        wxTheClipboard->Close();
-    }
-    return text;
-}
-
-void CopyAsTheUser(const wxString& text) {
-    if (wxTheClipboard->Open()) {
-        wxTheClipboard->SetData(new wxTextDataObject(text));
-        wxTheClipboard->Close();
-    }
-}
 
 // Waits a little longer than one second, the delay these tests set.
 void WaitPastTheDelay() {
@@ -54,7 +36,7 @@ TEST_F(AppTest, ACopiedPasswordLeavesTheClipboardAfterTheDelayUnlessReplaced) {
     // What the user copies in the meantime stays.
     SendCommand(cmd::kCopyName);
     EXPECT_EQ(ClipboardText(), "site");
-    CopyAsTheUser("my own text");
+    PutOnClipboard("my own text");
     WaitPastTheDelay();
     EXPECT_EQ(ClipboardText(), "my own text");
 

@@ -19,6 +19,7 @@
 #include "prefs/preferences_sheet.h"
 #include "prefs/settings.h"
 #include "ui/command_ids.h"
+#include "ui/test_clipboard.h"
 
 using namespace quillox;
 
@@ -99,25 +100,6 @@ std::string DialogOf(Effect effect) {
             return NameOf<FileEncryptionDialog>();
         default:
             return std::string();
-    }
-}
-
-std::string ClipboardText() {
-    std::string text;
-    if (wxTheClipboard->Open()) {
-        wxTextDataObject data;
-        if (wxTheClipboard->GetData(data)) {
-            text = data.GetText().utf8_string();
-        }
-        wxTheClipboard->Close();
-    }
-    return text;
-}
-
-void PutOnClipboard(const wxString& text) {
-    if (wxTheClipboard->Open()) {
-        wxTheClipboard->SetData(new wxTextDataObject(text));
-        wxTheClipboard->Close();
     }
 }
 
