@@ -67,6 +67,9 @@ void AppTest::SetUp() {
     fs::remove_all(folder_);
     fs::create_directories(folder_);
     wxConfigBase::Get()->DeleteAll();
+    // The frame caches some settings, as at start-up; each test starts from
+    // the defaults, whatever the one before chose.
+    Frame()->LoadHelperPathCache();
     ProcessPendingEvents();
 }
 
