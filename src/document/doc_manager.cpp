@@ -1,6 +1,7 @@
 #include "document/doc_manager.h"
 
 #include <wx/filehistory.h>
+#include <wx/filename.h>
 
 #include "prefs/recent_files.h"
 
@@ -12,6 +13,14 @@ wxString QuilloxDocManager::MakeNewDocumentName() {
 
 wxFileHistory* QuilloxDocManager::OnCreateFileHistory() {
     return new wxFileHistory(prefs::kRecentFileCount);
+}
+
+void QuilloxDocManager::OnMRUFileNotExist(unsigned n, const wxString& filename) {
+    if (wxFileName::Exists(filename, wxFILE_EXISTS_ANY)) {
+        CreateDocument(filename, wxDOC_SILENT);
+        return;
+    }
+    wxDocManager::OnMRUFileNotExist(n, filename);
 }
 
 }  // namespace quillox

@@ -5,11 +5,17 @@
 namespace quillox {
 
 // The document manager: new documents are named "Untitled1", "Untitled2"...
+// A recent file that is there but no regular file (a folder, a FIFO, a
+// device) is opened all the same, so that loading says what it is, and stays
+// in the list; only one that is gone leaves it.
 class QuilloxDocManager : public wxDocManager {
   public:
     QuilloxDocManager() : wxDocManager(0, true) {}
     wxString MakeNewDocumentName() override;
     wxFileHistory* OnCreateFileHistory() override;
+
+  protected:
+    void OnMRUFileNotExist(unsigned n, const wxString& filename) override;
 
   private:
     int untitledCount_ = 0;

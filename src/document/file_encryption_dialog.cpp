@@ -18,7 +18,8 @@ constexpr const char* kImportantText =
 }  // namespace
 
 FileEncryptionDialog::FileEncryptionDialog(wxWindow* parent, bool encryptOnSave,
-                                           const SecretString& password)
+                                           const SecretString& password,
+                                           const wxString& tooBigWarning)
     : wxDialog(parent, wxID_ANY, "File Encryption") {
     const int gap = FromDIP(10);
     auto* top = new wxBoxSizer(wxHORIZONTAL);
@@ -30,8 +31,12 @@ FileEncryptionDialog::FileEncryptionDialog(wxWindow* parent, bool encryptOnSave,
     warning->Wrap(FromDIP(400));
     important_->Add(warning, 0, wxALL, FromDIP(5));
 
+    tooBig_ = new wxStaticText(this, kTooBigWarningId, tooBigWarning);
+    tooBig_->Wrap(FromDIP(400));
+
     auto* layout = new wxBoxSizer(wxVERTICAL);
     layout->Add(top, 0, wxEXPAND | wxALL, gap);
+    layout->Add(tooBig_, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, gap);
     layout->Add(important_, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, gap);
     SetSizer(layout);
 
@@ -108,13 +113,16 @@ std::optional<SecretString> FileEncryptionDialog::SecondEntry() const {
 
 // Entries are only typed into while encrypting, and look it: read-only
 // entries that look editable invite typing that goes nowhere. The warning
-// about losing the key is shown only then, and the dialog shrinks without it.
+// about losing the key is shown only then, and the dialog shrinks without it;
+// so is the one about cards too big to save encrypted, which saving plain can
+// still hold.
 void FileEncryptionDialog::ShowTickState(bool ticked) {
     for (wxTextCtrl* entry : {first_, second_}) {
         entry->SetEditable(ticked);
         entry->Enable(ticked);
     }
     GetSizer()->Show(important_, ticked);
+    GetSizer()->Show(tooBig_, ticked && !tooBig_->GetLabel().empty());
     Layout();
     GetSizer()->SetSizeHints(this);
 }

@@ -5,6 +5,7 @@
 #include <wx/checkbox.h>
 #include <wx/dialog.h>
 #include <wx/sizer.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 #include "store/secret_string.h"
@@ -12,9 +13,10 @@
 namespace quillox {
 
 // Where the user chooses whether a document is saved encrypted, and its key.
-// The caller reads the choice through the accessors after ShowModal returns
-// wxID_OK (ApplyEncryptionChoice decides what it means); the entries are
-// cleared when the dialog goes.
+// A document too big for the encrypted form is warned of with tooBigWarning
+// while the box is ticked (none when the text is empty). The caller reads the choice through the
+// accessors after ShowModal returns wxID_OK (ApplyEncryptionChoice decides what it means); the
+// entries are cleared when the dialog goes.
 class FileEncryptionDialog : public wxDialog {
   public:
     enum : int {
@@ -24,9 +26,11 @@ class FileEncryptionDialog : public wxDialog {
         kShowId = 1049,
         kAboutKeysId = 1048,
         kImportantTextId = 1050,
+        kTooBigWarningId = 1051,
     };
 
-    FileEncryptionDialog(wxWindow* parent, bool encryptOnSave, const SecretString& password);
+    FileEncryptionDialog(wxWindow* parent, bool encryptOnSave, const SecretString& password,
+                         const wxString& tooBigWarning = wxString());
     ~FileEncryptionDialog() override;
 
     bool IsEncryptTicked() const;
@@ -46,6 +50,7 @@ class FileEncryptionDialog : public wxDialog {
     wxCheckBox* encrypt_ = nullptr;
     wxTextCtrl* first_ = nullptr;
     wxTextCtrl* second_ = nullptr;
+    wxStaticText* tooBig_ = nullptr;
     wxStaticBoxSizer* important_ = nullptr;
 };
 

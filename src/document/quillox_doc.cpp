@@ -105,6 +105,24 @@ void CQuilloxNewDoc::UpdateAllViewsFor(const std::string& categoryName) {
     UpdateAllViews(nullptr, &hint);
 }
 
+// A document read from a file gets its window only once the file reads: a
+// window made and closed again beside another document's confuses GTK's
+// document windows, which then attach a menu bar twice.
+bool CQuilloxNewDoc::OnCreate(const wxString& path, long flags) {
+    if ((flags & wxDOC_NEW) != 0) {
+        return wxDocument::OnCreate(path, flags);
+    }
+    viewFlags_ = flags;
+    return true;
+}
+
+bool CQuilloxNewDoc::OnOpenDocument(const wxString& file) {
+    if (!wxDocument::OnOpenDocument(file)) {
+        return false;
+    }
+    return !GetViews().empty() || GetDocumentTemplate()->CreateView(this, viewFlags_) != nullptr;
+}
+
 bool CQuilloxNewDoc::OnNewDocument() {
     if (!wxDocument::OnNewDocument()) {
         return false;

@@ -75,6 +75,8 @@ class CQuilloxNewDoc : public wxDocument {
     bool SaveQuietly();
 
     // Framework operations.
+    bool OnCreate(const wxString& path, long flags) override;
+    bool OnOpenDocument(const wxString& file) override;
     bool OnNewDocument() override;
     bool OnCloseDocument() override;
     bool Save() override;
@@ -98,6 +100,8 @@ class CQuilloxNewDoc : public wxDocument {
     void OnUpdateNeedsCards(wxUpdateUIEvent& event);
 
     DocumentHost& host_;
+    // How the window of a document read from a file is made, once it reads.
+    long viewFlags_ = 0;
     std::unique_ptr<CardCollection> cards_ = std::make_unique<CardCollection>();
     wxWeakRef<wxDialog> findDialog_;
 

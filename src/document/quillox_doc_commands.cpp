@@ -2,6 +2,7 @@
 // File Encryption dialog, and when they are available.
 #include "document/file_encryption_dialog.h"
 #include "document/quillox_doc.h"
+#include "store/card_file.h"
 #include "store/encryption_choice.h"
 #include "ui/command_ids.h"
 #include "ui/file_dialogs.h"
@@ -42,8 +43,11 @@ void CQuilloxNewDoc::OnFileSaveAs(wxCommandEvent&) {
 }
 
 void CQuilloxNewDoc::OnEncryptOnSave(wxCommandEvent&) {
+    const std::string tooBig = FitsEncrypted(*cards_)
+                                   ? std::string()
+                                   : TooBigToEncryptMessage(EncryptedPlaintextSize(*cards_));
     FileEncryptionDialog dialog(host_.DialogParent(), cards_->GetEncryptOnSave(),
-                                cards_->GetFilePassword());
+                                cards_->GetFilePassword(), wxString::FromUTF8(tooBig));
     if (dialog.ShowModal() != wxID_OK) {
         return;
     }

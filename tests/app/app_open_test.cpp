@@ -1,13 +1,18 @@
 // Starting the program and opening files into it.
+#include <sys/stat.h>
 #include <wx/choice.h>
 #include <wx/filedlg.h>
+#include <wx/filehistory.h>
 #include <wx/menu.h>
 #include <wx/stattext.h>
 #include <wx/statusbr.h>
 #include <wx/textctrl.h>
+#include <filesystem>
+#include <fstream>
 
 #include "app/app_fixture.h"
 #include "app/category_bar.h"
+#include "app/real_input.h"
 #include "app/splash_window.h"
 #include "document/decryption_password_dialog.h"
 #include "prefs/settings.h"
@@ -133,6 +138,61 @@ TEST_F(AppTest, CheckOpenFilesReopensTheMostRecentFile) {
     ProcessPendingEvents();
     ASSERT_EQ(Manager()->GetDocumentsVector().size(), 1u);
     EXPECT_EQ(ActiveDoc()->GetFilename(), wxString(newer));
+}
+
+TEST_F(AppTest, RecentEntriesAndOpenThatNameNoRegularFileSaySo) {
+    // What a recent entry can come to name: a folder, a FIFO nobody writes
+    // to (opening it must not wait) and a device. File Open takes the same
+    // way, but GTK's file chooser does not reliably hand such a name back.
+    const std::string folder = Path("folder.qxe");
+    const std::string fifo = Path("fifo.qxe");
+    const std::string device = Path("device.qxe");
+    std::filesystem::create_directory(folder);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/null", device);
+    const std::string plain = WriteFile("plain.qxf", {{0, "kept"}});
+    wxFileHistory* history = Manager()->GetFileHistory();
+    const auto recentCommand = [history](const std::string& path) -> int {
+        for (size_t i = 0; i < history->GetCount(); ++i) {
+            if (history->GetHistoryFile(i) == wxString(path)) {
+                return wxID_FILE1 + static_cast<int>(i);
+            }
+        }
+        return wxID_NONE;
+    };
+    for (const std::string& path : {folder, fifo, device}) {
+        SCOPED_TRACE(path);
+        const wxString refusal = wxString(path) + " is not a regular file.";
+        history->AddFileToHistory(path);
+        wxTEST_DIALOG(SendCommand(recentCommand(path)), ExpectMessage(refusal),
+                      ExpectMessage("Failed to open document."));
+        prefs::Write(prefs::kCheckOpenFiles, 1);
+        wxTEST_DIALOG(wxGetApp().FinishStartUp(), ExpectMessage(refusal),
+                      ExpectMessage("Failed to open document."));
+        EXPECT_TRUE(Manager()->GetDocumentsVector().empty());
+
+        // The same from a document window, whose Open reads into it.
+        CQuilloxNewDoc* document = OpenDocument(plain);
+        ASSERT_NE(document, nullptr);
+        wxTEST_DIALOG(SendCommand(recentCommand(path)), ExpectMessage(refusal),
+                      ExpectMessage("Failed to open document."));
+        EXPECT_EQ(Manager()->GetDocumentsVector().size(), 1u);
+        EXPECT_EQ(Column(0), std::vector<std::string>{"kept"});
+        CloseAllQuietly();
+        EXPECT_NE(recentCommand(path), wxID_NONE) << "the entry stays in the list";
+    }
+    // A damaged file chosen from a document window: its window never shows.
+    const std::string damaged = Path("damaged.qxe");
+    std::ofstream(damaged) << "no card file at all";
+    history->AddFileToHistory(damaged);
+    ASSERT_NE(OpenDocument(plain), nullptr);
+    wxTEST_DIALOG(SendCommand(recentCommand(damaged)), ExpectMessage("This is not a Quillox file."),
+                  ExpectMessage("Failed to open document."));
+    EXPECT_EQ(Manager()->GetDocumentsVector().size(), 1u);
+    EXPECT_EQ(Column(0), std::vector<std::string>{"kept"});
+    for (const std::string& path : {folder, fifo, device, plain, damaged}) {
+        history->RemoveFileFromHistory(static_cast<size_t>(recentCommand(path) - wxID_FILE1));
+    }
 }
 
 TEST_F(AppTest, TheSplashGoesAtTheFirstKeyAndTakesIt) {

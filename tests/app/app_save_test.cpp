@@ -3,10 +3,16 @@
 #include <wx/filedlg.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/toolbar.h>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
 
 #include "app/app_fixture.h"
 #include "app/category_bar.h"
+#include "app/real_input.h"
+#include "document/decryption_password_dialog.h"
 #include "document/file_encryption_dialog.h"
 #include "prefs/settings.h"
 #include "store/card_file.h"
@@ -41,6 +47,80 @@ int CardsIn(const std::string& path, const std::string& password = "") {
         count += collection.Category(id).Count();
     }
     return count;
+}
+
+std::string Contents(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+// Opens a file saved encrypted under "long enough" holding one card of 35
+// stored bytes.
+CQuilloxNewDoc* OpenEncrypted(const std::string& path) {
+    CQuilloxNewDoc* document = nullptr;
+    wxTEST_DIALOG(document = dynamic_cast<CQuilloxNewDoc*>(
+                      GetMainFrame()->GetDocumentManager()->CreateDocument(path, wxDOC_SILENT)),
+                  ExpectDialog<DecryptionPasswordDialog>([](DecryptionPasswordDialog* dialog) {
+                      Control<wxTextCtrl>(*dialog, DecryptionPasswordDialog::kPasswordId)
+                          .SetValue("long enough");
+                      return wxID_OK;
+                  }));
+    ProcessPendingEvents();
+    return document;
+}
+
+// Three cards of 22,029 stored bytes: with the 35 bytes of the card above and
+// the 20 of the digest, an encrypted save needs 66,142 bytes.
+void AddBigCards(CQuilloxNewDoc& document) {
+    for (int i = 0; i < 3; ++i) {
+        auto card = std::make_unique<CardRecord>();
+        card->SetNote(std::string(22000, 'n'));
+        document.AddCard(0, std::move(card));
+    }
+}
+
+constexpr const char* kTooBig =
+    "These cards need 66,142 bytes; an encrypted file holds at most 65,528. Remove cards, or "
+    "save without encryption.";
+
+// What the File Encryption dialog shows of its size warning as it opens and
+// after one click on its box.
+struct SizeWarning {
+    bool atOpen = false;
+    bool afterClick = false;
+    bool fitsTheDialog = true;
+    wxString text;
+};
+
+SizeWarning WatchSizeWarning(const std::function<void()>& command) {
+    SizeWarning seen;
+    wxTEST_DIALOG(
+        command(), ExpectDialog<FileEncryptionDialog>([&](FileEncryptionDialog* dialog) {
+            auto& warning = Control<wxStaticText>(*dialog, FileEncryptionDialog::kTooBigWarningId);
+            seen.atOpen = warning.IsShown();
+            auto& box = Control<wxCheckBox>(*dialog, FileEncryptionDialog::kEncryptId);
+            box.SetValue(!box.GetValue());
+            wxCommandEvent click(wxEVT_CHECKBOX, box.GetId());
+            click.SetEventObject(&box);
+            click.SetInt(box.GetValue());
+            box.ProcessWindowEvent(click);
+            seen.afterClick = warning.IsShown();
+            // The label is wrapped to the dialog's width.
+            seen.text = warning.GetLabel();
+            seen.text.Replace("\n", " ");
+            if (warning.IsShown()) {
+                seen.fitsTheDialog = wxRect(dialog->GetClientSize()).Contains(warning.GetRect());
+            }
+            return wxID_CANCEL;
+        }));
+    return seen;
+}
+
+void ClickTool(int id) {
+    GetMainFrame()->GetToolBar()->UpdateWindowUI();
+    ASSERT_TRUE(GetMainFrame()->GetToolBar()->GetToolEnabled(id));
+    GetMainFrame()->GetToolBar()->OnLeftClick(id, false);
+    ProcessPendingEvents();
 }
 
 }  // namespace
@@ -198,4 +278,67 @@ TEST_F(AppTest, FileDialogsOfferNamesAndNeverAPattern) {
     EXPECT_TRUE(ActiveDoc()->IsModified());
     CloseAllQuietly();
     wxTEST_DIALOG(SendCommand(wxID_OPEN), offers("", "", ""));
+}
+
+TEST_F(AppTest, CardsTooBigToEncryptAreNeitherSavedNorMarkedSaved) {
+    const std::string path = WriteFile("big.qxe", {{0, "site"}}, "long enough");
+    const std::string before = Contents(path);
+    CQuilloxNewDoc* document = OpenEncrypted(path);
+    ASSERT_NE(document, nullptr);
+    AddBigCards(*document);
+
+    wxTEST_DIALOG(SendCommand(wxID_SAVE), ExpectMessage(kTooBig));
+    wxTEST_DIALOG(ClickTool(wxID_SAVE), ExpectMessage(kTooBig));
+    const std::string copy = Path("copy.qxe");
+    wxTEST_DIALOG(SendCommand(wxID_SAVEAS), wxExpectModal<wxFileDialog>(wxString(copy)),
+                  ExpectMessage(kTooBig));
+    {
+        prefs::Write(prefs::kAutomaticSaveCheck, 1);
+        DialogRecorder dialogs;
+        Frame()->AutoSave();
+        EXPECT_TRUE(dialogs.Shown().empty());
+    }
+    EXPECT_TRUE(document->IsModified());
+    EXPECT_EQ(Contents(path), before);
+    EXPECT_FALSE(std::filesystem::exists(copy));
+    // Closing still asks, and a save that fails keeps the window open.
+    wxTEST_DIALOG(EXPECT_FALSE(document->Close()),
+                  ExpectMessage("Save changes to big.qxe?", wxID_YES), ExpectMessage(kTooBig));
+    EXPECT_EQ(Contents(path), before);
+}
+
+TEST_F(AppTest, FileEncryptionWarnsWhileEncryptingCardsTooBigForIt) {
+    CQuilloxNewDoc* document = OpenEncrypted(WriteFile("big.qxe", {{0, "site"}}, "long enough"));
+    ASSERT_NE(document, nullptr);
+    // Cards that fit never bring the warning.
+    SizeWarning seen = WatchSizeWarning([] { SendCommand(cmd::kEncryptOnSave); });
+    EXPECT_FALSE(seen.atOpen);
+    EXPECT_FALSE(seen.afterClick);
+
+    AddBigCards(*document);
+    seen = WatchSizeWarning([] { ClickTool(cmd::kSetPassword); });
+    EXPECT_TRUE(seen.atOpen);
+    EXPECT_EQ(seen.text, kTooBig);
+    EXPECT_FALSE(seen.afterClick) << "no warning when saving plain";
+
+    // Ticking the box on the same cards brings it, whole, into view.
+    wxTEST_DIALOG(SendCommand(cmd::kEncryptOnSave), ChooseEncryption(false, "", ""));
+    seen = WatchSizeWarning([] { SendCommand(cmd::kEncryptOnSave); });
+    EXPECT_FALSE(seen.atOpen);
+    EXPECT_TRUE(seen.afterClick);
+    EXPECT_TRUE(seen.fitsTheDialog);
+}
+
+TEST_F(AppTest, ASaveFailureNamesACardWithItsAccents) {
+    SendCommand(wxID_NEW);
+    auto card = std::make_unique<CardRecord>();
+    card->SetField1("Caf\xE9");  // Windows-1252, as cards hold their texts
+    card->SetNote(std::string(32767, 'n'));
+    ActiveDoc()->AddCard(0, std::move(card));
+    const std::string target = Path("cafe.qxf");
+    wxTEST_DIALOG(SendCommand(wxID_SAVE), wxExpectModal<wxFileDialog>(wxString(target)),
+                  ExpectMessage(wxString::FromUTF8("Error Writing WWW Sites: the Note of \"Café\" "
+                                                   "holds 32,767 bytes; a text can hold at most "
+                                                   "32,766.")));
+    EXPECT_FALSE(std::filesystem::exists(target));
 }

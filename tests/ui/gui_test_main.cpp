@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <wx/app.h>
+#include <wx/debug.h>
 #include <wx/evtloop.h>
 #include <wx/init.h>
 
@@ -29,6 +30,12 @@ int main(int argc, char** argv) {
     if (!wxEntryStart(argc, argv)) {
         return 1;
     }
+    // A failed wxWidgets check fails the test instead of waiting on a dialog.
+    wxSetAssertHandler([](const wxString& file, int line, const wxString&, const wxString& cond,
+                          const wxString& message) {
+        ADD_FAILURE_AT(file.utf8_str().data(), line)
+            << "wxWidgets check failed: " << cond.utf8_string() << " " << message.utf8_string();
+    });
     int result = 1;
     {
         // Windows need a running loop to receive their events between test steps.
