@@ -70,7 +70,7 @@ version=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' \
 [ "$("$prefix/bin/quillox-cli" --version)" = "quillox-cli $version" ] ||
     fail "quillox-cli --version does not say $version"
 for page in "$share"/man/man1/*.1.gz; do
-    zcat "$page" | grep -q "Quillox $version" || fail "$(basename "$page") does not name $version"
+    grep -q "Quillox $version" <<<"$(zcat "$page")" || fail "$(basename "$page") does not name $version"
 done
 
 echo "-- Checking the file types through shared-mime-info"

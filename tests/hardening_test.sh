@@ -12,9 +12,11 @@ fail() {
 }
 for program in "$@"; do
     name=$(basename "$program")
-    readelf -h "$program" | grep -q "Type: *DYN" || fail "$name is not position-independent"
-    readelf -lW "$program" | grep -q "GNU_RELRO" || fail "$name has no RELRO segment"
-    readelf -dW "$program" | grep -q "BIND_NOW" || fail "$name does not bind immediately"
+    # Read whole before searching: grep -q stops at the first match, and
+    # under pipefail the writer it leaves behind would fail the check.
+    grep -q "Type: *DYN" <<<"$(readelf -h "$program")" || fail "$name is not position-independent"
+    grep -q "GNU_RELRO" <<<"$(readelf -lW "$program")" || fail "$name has no RELRO segment"
+    grep -q "BIND_NOW" <<<"$(readelf -dW "$program")" || fail "$name does not bind immediately"
     symbols=$(readelf -sW --dyn-syms "$program")
     grep -q "__stack_chk_fail" <<<"$symbols" || fail "$name has no stack protector"
     if [ "$fortified" = ON ]; then
