@@ -39,9 +39,7 @@ void SortByModified(std::vector<const CardRecord*>& rows, bool descending) {
 }
 
 void AppendCategory(const CardCategory& category, std::vector<const CardRecord*>& rows) {
-    std::int32_t position = 0;
     for (const auto& card : category) {
-        card->SetPositionInCategory(position++);
         rows.push_back(card.get());
     }
 }

@@ -4,6 +4,7 @@ namespace quillox {
 
 int CardCategory::Append(std::unique_ptr<CardRecord> card) {
     if (card) {
+        card->SetPositionInCategory(Count());
         cards_.push_back(std::move(card));
     }
     return Count();
@@ -16,14 +17,21 @@ std::unique_ptr<CardRecord> CardCategory::Remove(int position) {
     const auto where = cards_.begin() + position;
     std::unique_ptr<CardRecord> card = std::move(*where);
     cards_.erase(where);
+    for (int later = position; later < Count(); ++later) {
+        cards_[static_cast<std::size_t>(later)]->SetPositionInCategory(later);
+    }
     return card;
 }
 
-CardRecord* CardCategory::At(int position) const {
+CardRecord* CardCategory::At(int position) {
     if (position < 0 || position >= Count()) {
         return nullptr;
     }
     return cards_[static_cast<std::size_t>(position)].get();
+}
+
+const CardRecord* CardCategory::At(int position) const {
+    return const_cast<CardCategory*>(this)->At(position);
 }
 
 std::uint64_t CardCategory::StoredSize() const {

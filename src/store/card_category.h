@@ -20,7 +20,11 @@ class CardCategory {
     // null (and nothing changed) for a position that is not in the list.
     std::unique_ptr<CardRecord> Remove(int position);
 
-    CardRecord* At(int position) const;
+    // Null for a position that is not in the list. Every card knows its
+    // position here (GetPositionInCategory): the list keeps it as cards come
+    // and go, so that readers never need to write it.
+    CardRecord* At(int position);
+    const CardRecord* At(int position) const;
     int Count() const { return static_cast<int>(cards_.size()); }
     bool Empty() const { return cards_.empty(); }
     void Reserve(std::size_t count) { cards_.reserve(count); }

@@ -52,12 +52,12 @@ TEST_F(AppTest, NewCardsStartFromTheCategoryShown) {
 }
 
 TEST_F(AppTest, EditingWithoutChangesKeepsEveryByteOfTheNote) {
-    const std::string path = WriteFile("notes.qxf", {{0, "site"}});
+    const std::string path =
+        WriteFile("notes.qxf", {{0, "site", "pw", false, 0, "", "first line\r\nsecond line"}});
     CQuilloxNewDoc* document = OpenDocument(path);
     ASSERT_NE(document, nullptr);
     ChooseCategory("WWW Sites");
-    CardRecord* card = document->Cards().Category(0).At(0);
-    card->SetNote("first line\r\nsecond line");
+    const CardRecord* card = document->Cards().Category(0).At(0);
     const MacTime stamp = card->GetModified();
     ActiveView()->SelectCard(card);
     EXPECT_TRUE(IsEnabled(cmd::kEditCard));
@@ -71,7 +71,11 @@ TEST_F(AppTest, EditingWithoutChangesKeepsEveryByteOfTheNote) {
     EXPECT_TRUE(document->IsModified());
 
     // A double click edits the row's card the same way.
-    card->SetNote("bare\nline feed");
+    CardContent bare;
+    bare.field1 = "site";
+    bare.field4 = "pw";
+    bare.note = "bare\nline feed";
+    ASSERT_TRUE(document->ApplyCardForm(*card, bare));
     wxDataViewCtrl* list = ActiveView()->ListControl();
     wxDataViewEvent activated(wxEVT_DATAVIEW_ITEM_ACTIVATED, list, list->GetSelection());
     wxTEST_DIALOG(list->ProcessWindowEvent(activated), PressDefault());
@@ -116,7 +120,7 @@ TEST_F(AppTest, MovingACardShowsItInItsNewCategory) {
     CQuilloxNewDoc* document = OpenDocument(path);
     ASSERT_NE(document, nullptr);
     ChooseCategory("WWW Sites");
-    CardRecord* card = document->Cards().Category(0).At(0);
+    const CardRecord* card = document->Cards().Category(0).At(0);
     ActiveView()->SelectCard(card);
     wxTEST_DIALOG(SendCommand(cmd::kChangeCategory[0]),
                   ExpectMessage("Card already in this category"));
@@ -132,13 +136,12 @@ TEST_F(AppTest, MovingACardShowsItInItsNewCategory) {
 }
 
 TEST_F(AppTest, FieldsGoToTheClipboardAndCardsArePastedOnce) {
-    const std::string path = WriteFile("copy.qxf", {{8, "Visa", "4321"}});
+    const std::string path =
+        WriteFile("copy.qxf", {{8, "Visa", "4321", false, 0, "4111 1111", "", 3}});
     CQuilloxNewDoc* document = OpenDocument(path);
     ASSERT_NE(document, nullptr);
     ChooseCategory("Credit Cards");
-    CardRecord* card = document->Cards().Category(8).At(0);
-    card->SetField3("4111 1111");
-    card->SetAttributeFlags(3);
+    const CardRecord* card = document->Cards().Category(8).At(0);
     ActiveView()->SelectCard(card);
     SendCommand(cmd::kCopyPasswordMenu);
     EXPECT_EQ(ClipboardText(), "4321");

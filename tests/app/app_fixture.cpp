@@ -106,6 +106,10 @@ std::string AppTest::WriteFile(const std::string& name, const std::vector<CardSp
         card->SetField1(spec.name);
         card->SetField4(spec.password);
         card->SetCategoryId(static_cast<CategoryId>(spec.category));
+        card->SetModified(spec.modified);
+        card->SetField3(spec.field3);
+        card->SetNote(spec.note);
+        card->SetAttributeFlags(spec.attributes);
         if (spec.deleted) {
             card->SetDeleted(true);
             collection.AddToDeleted(std::move(card));

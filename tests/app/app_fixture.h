@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -36,6 +37,10 @@ class AppTest : public ::testing::Test {
         std::string name;
         std::string password = "pw";
         bool deleted = false;
+        quillox::MacTime modified = 0;
+        std::string field3 = {};
+        std::string note = {};
+        std::uint8_t attributes = 0;
     };
     std::string WriteFile(const std::string& name, const std::vector<CardSpec>& cards,
                           const std::string& password = "") const;

@@ -28,7 +28,7 @@ TEST_F(AppTest, GeneratedPasswordsGoIntoTheCurrentCardWhereTheCategoryAllows) {
     const std::string path = WriteFile("gen.qxf", {{8, "Visa", "1234"}, {0, "site", "old"}});
     CQuilloxNewDoc* document = OpenDocument(path);
     ASSERT_NE(document, nullptr);
-    CardRecord* visa = document->Cards().Category(8).At(0);
+    const CardRecord* visa = document->Cards().Category(8).At(0);
     ChooseCategory("Credit Cards");
     EXPECT_FALSE(IsEnabled(cmd::kGeneratePassword));
     ActiveView()->SelectCard(visa);

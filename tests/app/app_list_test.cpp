@@ -64,15 +64,16 @@ TEST_F(AppTest, HeadingClicksSortBothWaysWithOneSharedFlag) {
 }
 
 TEST_F(AppTest, PasswordsAndDatesFollowThePreferencesAtPaintTime) {
-    const std::string path = WriteFile("cells.qxf", {{0, "with", "secret"}, {0, "without", ""}});
+    const std::string path = WriteFile(
+        "cells.qxf",
+        {{0, "with", "secret", false, kMacToUnixEpochSeconds + 86400 * 365}, {0, "without", ""}});
     ASSERT_NE(OpenDocument(path), nullptr);
     ChooseCategory("WWW Sites");
     EXPECT_EQ(Column(2), (std::vector<std::string>{"****", ""}));
     prefs::Write(prefs::kShowPasswordAlways, 1);
     EXPECT_EQ(Column(2), (std::vector<std::string>{"secret", ""}));
 
-    CardRecord* card = ActiveDoc()->Cards().Category(0).At(0);
-    card->SetModified(kMacToUnixEpochSeconds + 86400 * 365);
+    const CardRecord* card = ActiveDoc()->Cards().Category(0).At(0);
     prefs::Write(prefs::kDateFormat, 4);
     const std::string iso = Column(4)[0];
     prefs::Write(prefs::kDateFormat, 11);
@@ -86,7 +87,7 @@ TEST_F(AppTest, SelectingACardMakesItTheCurrentOne) {
     ASSERT_NE(document, nullptr);
     EXPECT_EQ(ActiveView()->SelectionMark(), -1);
     EXPECT_FALSE(IsEnabled(cmd::kLoadWebPageTool));
-    CardRecord* two = document->Cards().Category(0).At(1);
+    const CardRecord* two = document->Cards().Category(0).At(1);
     ActiveView()->SelectCard(two);
     EXPECT_EQ(ActiveView()->CurrentCard(), two);
     EXPECT_EQ(ActiveView()->SelectionMark(), 1);

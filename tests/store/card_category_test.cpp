@@ -26,6 +26,14 @@ TEST(CardCategory, RemoveTakesTheCardOutAndClosesTheGap) {
     EXPECT_EQ(category.At(1)->GetField1(), "c");
     EXPECT_EQ(category.At(2), nullptr);
     EXPECT_EQ(CardCategory().Remove(0), nullptr);
+    // Every card knows where it stands, whatever it said before it came.
+    removed->SetPositionInCategory(7);
+    category.Append(std::move(removed));
+    for (int position = 0; position < category.Count(); ++position) {
+        EXPECT_EQ(category.At(position)->GetPositionInCategory(), position);
+    }
+    category.Remove(1);
+    EXPECT_EQ(category.At(1)->GetPositionInCategory(), 1);
 }
 
 TEST(CardCollection, SizesCountDeletedCardsAndRejectUnknownCategories) {
