@@ -40,7 +40,7 @@ void SortByModified(std::vector<const CardRecord*>& rows, bool descending) {
 
 void AppendCategory(const CardCategory& category, std::vector<const CardRecord*>& rows) {
     for (const auto& card : category) {
-        rows.push_back(card.get());
+        rows.push_back(card);
     }
 }
 

@@ -39,17 +39,17 @@ bool CardContains(const CardRecord& card, std::string_view text, bool ignoreCase
 
 }  // namespace
 
-std::vector<CardRecord*> BuildSearchList(const CardCollection& cards) {
-    std::vector<CardRecord*> list;
+std::vector<const CardRecord*> BuildSearchList(const CardCollection& cards) {
+    std::vector<const CardRecord*> list;
     for (const int id : kSearchOrder) {
         for (const auto& card : cards.Category(id)) {
-            list.push_back(card.get());
+            list.push_back(card);
         }
     }
     return list;
 }
 
-int SearchCards(const std::vector<CardRecord*>& list, std::string_view text, bool ignoreCase,
+int SearchCards(const std::vector<const CardRecord*>& list, std::string_view text, bool ignoreCase,
                 int start) {
     const int count = static_cast<int>(list.size());
     for (int index = std::max(start, 0); index < count; ++index) {

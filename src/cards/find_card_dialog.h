@@ -47,7 +47,7 @@ class CFindCardDlg : public wxDialog {
     // The search text in Windows-1252, or nothing when it holds a character
     // no card can hold.
     std::optional<std::string> searchText_;
-    std::vector<CardRecord*> searchList_;
+    std::vector<const CardRecord*> searchList_;
 
     wxDECLARE_EVENT_TABLE();
 };

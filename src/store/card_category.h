@@ -35,8 +35,24 @@ class CardCategory {
     const FieldLabels& GetFieldLabels() const { return labels_; }
     void SetFieldLabels(const FieldLabels& labels) { labels_ = labels; }
 
-    auto begin() const { return cards_.begin(); }
-    auto end() const { return cards_.end(); }
+    // Walks the cards in order; a const category hands out const cards.
+    class Iterator {
+      public:
+        using Base = std::vector<std::unique_ptr<CardRecord>>::const_iterator;
+        explicit Iterator(Base at) : at_(at) {}
+        const CardRecord* operator*() const { return at_->get(); }
+        Iterator& operator++() {
+            ++at_;
+            return *this;
+        }
+        bool operator==(const Iterator& other) const { return at_ == other.at_; }
+        bool operator!=(const Iterator& other) const { return at_ != other.at_; }
+
+      private:
+        Base at_;
+    };
+    Iterator begin() const { return Iterator(cards_.begin()); }
+    Iterator end() const { return Iterator(cards_.end()); }
 
   private:
     std::vector<std::unique_ptr<CardRecord>> cards_;

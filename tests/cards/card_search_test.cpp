@@ -30,7 +30,7 @@ TEST(CardSearch, ListFollowsTheSearchOrderAndLeavesOutDeletedCards) {
 
     // Within a category the list order counts, not the names.
     EXPECT_EQ(BuildSearchList(collection),
-              (std::vector<CardRecord*>{siteB, siteA, banking, email, login, bank, misc}));
+              (std::vector<const CardRecord*>{siteB, siteA, banking, email, login, bank, misc}));
     EXPECT_TRUE(BuildSearchList(CardCollection()).empty());
 }
 
@@ -46,7 +46,7 @@ TEST(CardSearch, FindsTheTextInAnyOfTheFiveTextsFromTheStartOn) {
     CardRecord* note = Add(collection, 0, "e");
     note->SetNote(std::string(5000, 'n') + "alpha");
     Add(collection, 0, "none");
-    const std::vector<CardRecord*> list = BuildSearchList(collection);
+    const std::vector<const CardRecord*> list = BuildSearchList(collection);
 
     EXPECT_EQ(SearchCards(list, "alpha", false, 0), 0);
     EXPECT_EQ(SearchCards(list, "alpha", false, 1), 1);
@@ -70,7 +70,7 @@ TEST(CardSearch, IgnoreCaseFoldsOnlyTheAsciiLetters) {
     CardCollection collection;
     Add(collection, 0, "MyBank ONLINE");
     Add(collection, 0, "Caf\xC9 [x]");  // É in Windows-1252
-    const std::vector<CardRecord*> list = BuildSearchList(collection);
+    const std::vector<const CardRecord*> list = BuildSearchList(collection);
 
     EXPECT_EQ(SearchCards(list, "online", false, 0), -1);
     EXPECT_EQ(SearchCards(list, "online", true, 0), 0);
