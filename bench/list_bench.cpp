@@ -14,7 +14,7 @@
 #include "cards/card_list_rows.h"
 #include "cards/cell_text.h"
 #include "ratio_reporter.h"
-#include "store/card_file.h"
+#include "sample_cards.h"
 
 namespace {
 
@@ -49,16 +49,7 @@ const quillox::CardCollection& TypedCards() {
 // The same cards read from a file, as a document usually is: their texts lie
 // in the file image.
 const quillox::CardCollection& LoadedCards() {
-    static const quillox::CardCollection collection = [] {
-        quillox::CardCollection typed = MakeCards();
-        std::vector<unsigned char> image;
-        quillox::CardCollection loaded;
-        if (!quillox::SaveCardFile(typed, image, nullptr) ||
-            !quillox::LoadCardFile(image.data(), image.size(), loaded, {}).ok) {
-            std::abort();
-        }
-        return loaded;
-    }();
+    static const quillox::CardCollection collection = quillox::bench::ReadBack(MakeCards());
     return collection;
 }
 

@@ -7,11 +7,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <utility>
 
 #include "output/text_export.h"
 #include "output/xml_export.h"
 #include "ratio_reporter.h"
-#include "store/card_file.h"
+#include "sample_cards.h"
 
 namespace {
 
@@ -32,32 +33,12 @@ fs::path Folder() {
 // The cards of the loading benchmark, read back from a file image as an open
 // document holds them: texts in the image, dates rendered on request.
 const quillox::CardCollection& Cards() {
-    static const quillox::CardCollection* const collection = [] {
+    static const quillox::CardCollection collection = [] {
         quillox::CardCollection typed;
-        for (int i = 0; i < kCardCount; ++i) {
-            auto card = std::make_unique<quillox::CardRecord>();
-            const std::string n = std::to_string(i);
-            const int category = i % quillox::kCategoryCount;
-            card->SetCategoryId(static_cast<quillox::CategoryId>(category));
-            card->SetField1("Example site " + n);
-            card->SetField2("https://www.example" + n + ".com/login");
-            card->SetField3("user" + n + "@example.org");
-            card->SetField4("Pw!" + n + "xyz");
-            if (i % 4 == 0) {
-                card->SetNote("Security question: first pet\r\nAnswer: Rex " + n);
-            }
-            card->SetModified(3000000000u + static_cast<unsigned>(i));
-            typed.AddCard(category, std::move(card));
-        }
-        std::vector<unsigned char> image;
-        auto* loaded = new quillox::CardCollection;
-        if (!quillox::SaveCardFile(typed, image, nullptr) ||
-            !quillox::LoadCardFile(image.data(), image.size(), *loaded, {}).ok) {
-            std::abort();
-        }
-        return loaded;
+        quillox::bench::FillCollection(typed, kCardCount);
+        return quillox::bench::ReadBack(std::move(typed));
     }();
-    return *collection;
+    return collection;
 }
 
 // As durable as the exports' safe save: written, then flushed to the disk.

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "store/card_collection.h"
+#include "store/card_file.h"
 
 namespace quillox::bench {
 
@@ -24,6 +27,18 @@ inline void FillCollection(CardCollection& collection, int count) {
         card->SetModified(3000000000u + static_cast<unsigned>(i));
         collection.AddCard(category, std::move(card));
     }
+}
+
+// The cards as a document holds them once read from a file: their texts lie
+// in the file image.
+inline CardCollection ReadBack(CardCollection typed) {
+    std::vector<unsigned char> image;
+    CardCollection loaded;
+    if (!SaveCardFile(typed, image, nullptr) ||
+        !LoadCardFile(image.data(), image.size(), loaded, {}).ok) {
+        std::abort();
+    }
+    return loaded;
 }
 
 }  // namespace quillox::bench

@@ -2,10 +2,10 @@
 
 #include <new>
 
+#include "output/export_file.h"
 #include "output/export_messages.h"
 #include "store/file_messages.h"
 #include "store/safe_save.h"
-#include "store/secure_wipe.h"
 #include "store/text_codec.h"
 
 namespace quillox::output {
@@ -98,14 +98,11 @@ bool ExportText(const std::string& path, const CardCollection& collection, std::
         return false;
     }
     SaveFailure failure;
-    const bool written =
-        WriteFileSafely(path, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(),
-                        SafeSaveOptions{false, SavedFileMode::OwnerOnly}, failure);
-    SecureWipe(bytes);
-    if (!written) {
+    if (!WriteExportFile(path, bytes, failure)) {
         message = TextExportFailureMessage(failure.cause, path);
+        return false;
     }
-    return written;
+    return true;
 }
 
 }  // namespace quillox::output

@@ -10,6 +10,7 @@
 #include <new>
 #include <stdexcept>
 
+#include "output/export_file.h"
 #include "output/export_messages.h"
 #include "output/xml_root_name.h"
 #include "store/safe_save.h"
@@ -229,14 +230,11 @@ bool ExportXml(const std::string& path, const CardCollection& collection, std::s
         return false;
     }
     SaveFailure failure;
-    const bool written =
-        WriteFileSafely(path, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(),
-                        SafeSaveOptions{false, SavedFileMode::OwnerOnly}, failure);
-    SecureWipe(bytes);
-    if (!written) {
+    if (!WriteExportFile(path, bytes, failure)) {
         message = XmlExportFailureMessage(path, failure.reason);
+        return false;
     }
-    return written;
+    return true;
 }
 
 }  // namespace quillox::output
