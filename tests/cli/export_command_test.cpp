@@ -10,16 +10,10 @@
 #include <iterator>
 #include <sstream>
 
-#include "cli/cli_run.h"
-#include "store/test_files.h"
+#include "cli/cli_fixture.h"
 
 namespace quillox::cli {
 namespace {
-
-namespace fs = std::filesystem;
-using testing::AppendCard;
-using testing::Bytes;
-using testing::RawCard;
 
 class NoTerminal : public PasswordSource {
   public:
@@ -27,34 +21,16 @@ class NoTerminal : public PasswordSource {
     bool Interactive() const override { return false; }
 };
 
-struct ExportRun {
-    int status = -1;
-    std::string err;
-};
-
-class ExportCommandTest : public ::testing::Test {
+class ExportCommandTest : public CliTest {
   protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("quillox-export-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
+        CliTest::SetUp();
         // The heading's date in the C locale's short form, whatever the machine's.
         ::setenv("LC_ALL", "C", 1);
     }
     void TearDown() override {
         ::unsetenv("LC_ALL");
-        fs::remove_all(folder_);
-    }
-
-    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
-
-    std::string WriteFile(const std::string& name, const Bytes& bytes) const {
-        std::ofstream(Path(name), std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
-        return Path(name);
+        CliTest::TearDown();
     }
 
     static std::string Read(const std::string& path) {
@@ -62,15 +38,12 @@ class ExportCommandTest : public ::testing::Test {
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
-    static ExportRun Call(const std::vector<std::string>& args, const std::string& input = "") {
-        std::istringstream in(input);
+    // An export writes nothing to standard output, and asks no one.
+    static CliRun Call(const std::vector<std::string>& args, const std::string& input = "") {
         std::ostringstream out;
-        std::ostringstream err;
         NoTerminal terminal;
-        ExportRun run;
-        run.status = RunCli(args, in, out, err, terminal);
+        CliRun run = CallWith(args, out, terminal, input);
         EXPECT_EQ(out.str(), "");
-        run.err = err.str();
         return run;
     }
 
@@ -85,8 +58,6 @@ class ExportCommandTest : public ::testing::Test {
         AppendCard(cards, RawCard{9, 0, 0, 0, 0, {"Card", "Bank", "555", "1234", "at home"}});
         return cards;
     }
-
-    fs::path folder_;
 };
 
 std::string Today() {
@@ -106,7 +77,7 @@ TEST_F(ExportCommandTest, TextExportOfAFileByTheIndependentWriter) {
     image.insert(image.end(), cards.begin(), cards.end());
     const std::string file = WriteFile("sample.qxf", image);
     const std::string out = Path("sample.txt");
-    ExportRun run = Call({"export", file, out, "--text"});
+    CliRun run = Call({"export", file, out, "--text"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
 
@@ -176,7 +147,7 @@ TEST_F(ExportCommandTest, XmlExportOfAnEncryptedFile) {
     const std::string file = WriteFile("locked.qxe", image);
     const std::string out = Path("locked.xml");
 
-    ExportRun run = Call({"export", file, out, "--xml", "--password-stdin"}, "wrong password\n");
+    CliRun run = Call({"export", file, out, "--xml", "--password-stdin"}, "wrong password\n");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "Password not correct, please try again.\nFailed to open document.\n");
     EXPECT_FALSE(fs::exists(out));
@@ -208,7 +179,7 @@ TEST_F(ExportCommandTest, FailuresKeepFilesAndUsageErrorsExitWithTwo) {
     const std::string folder = Path("folder.txt");
     fs::create_directory(folder);
 
-    ExportRun run = Call({"export", file, folder, "--text"});
+    CliRun run = Call({"export", file, folder, "--text"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "Access to " + folder + " was denied.\n");
     run = Call({"export", file, folder, "--xml"});

@@ -9,7 +9,6 @@ CardRecord* Add(CardCollection& collection, int id, const std::string& name) {
     auto card = std::make_unique<CardRecord>();
     card->SetField1(name);
     card->SetCategoryId(static_cast<CategoryId>(id));
-    card->SetPositionInCategory(collection.Category(id).Count());
     CardRecord* raw = card.get();
     collection.AddCard(id, std::move(card));
     return raw;
