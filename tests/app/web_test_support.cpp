@@ -13,18 +13,6 @@
 
 namespace fs = std::filesystem;
 
-bool WaitFor(const std::function<bool()>& done, int ms) {
-    const wxLongLong end = wxGetLocalTimeMillis() + ms;
-    while (!done()) {
-        if (wxGetLocalTimeMillis() > end) {
-            return false;
-        }
-        ProcessPendingEvents();
-        wxMilliSleep(10);
-    }
-    return true;
-}
-
 std::string ReadText(const fs::path& path) {
     std::ifstream file(path, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());

@@ -10,9 +10,6 @@
 // What the tests of the browser and helper programs share: waiting for
 // programs, reading what stand-ins recorded, the toolbar's route.
 
-// Runs the event loop until done holds or ms pass; whether it holds.
-bool WaitFor(const std::function<bool()>& done, int ms = 10000);
-
 // The text of a file, empty when there is none.
 std::string ReadText(const std::filesystem::path& path);
 std::vector<std::string> ReadLines(const std::filesystem::path& path);

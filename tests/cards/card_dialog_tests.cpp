@@ -43,19 +43,6 @@ void Type(wxWindow& dialog, int id, const char* utf8) {
     Edit(dialog, id).ChangeValue(wxString::FromUTF8(utf8));
 }
 
-// Handles events until done says so or two seconds pass; keys typed through
-// the simulator arrive from the X server, not at once.
-bool WaitFor(const std::function<bool()>& done) {
-    for (int round = 0; round < 100; ++round) {
-        ProcessPendingEvents();
-        if (done()) {
-            return true;
-        }
-        wxMilliSleep(20);
-    }
-    return false;
-}
-
 void Click(wxWindow& control) {
     wxCommandEvent event(wxEVT_BUTTON, control.GetId());
     event.SetEventObject(&control);

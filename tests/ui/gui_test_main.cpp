@@ -6,6 +6,8 @@
 #include <wx/debug.h>
 #include <wx/evtloop.h>
 #include <wx/init.h>
+#include <wx/time.h>
+#include <wx/utils.h>
 
 #include "ui/gui_test_support.h"
 
@@ -17,6 +19,20 @@ void ProcessPendingEvents() {
             loop->Dispatch();
         }
         wxTheApp->ProcessIdle();
+    }
+}
+
+bool WaitFor(const std::function<bool()>& done, int ms) {
+    const wxLongLong end = wxGetLocalTimeMillis() + ms;
+    for (;;) {
+        ProcessPendingEvents();
+        if (done()) {
+            return true;
+        }
+        if (wxGetLocalTimeMillis() > end) {
+            return false;
+        }
+        wxMilliSleep(10);
     }
 }
 

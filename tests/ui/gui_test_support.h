@@ -50,6 +50,10 @@ inline ExpectDialog<wxMessageDialog> ExpectMessage(const wxString& text, int id 
 // Runs the event loop until idle, so that pending events are handled.
 void ProcessPendingEvents();
 
+// Handles events until done says so or ms milliseconds pass: input from the
+// simulator and from other processes arrives later, not at once.
+bool WaitFor(const std::function<bool()>& done, int ms = 10000);
+
 class wxApp;
 // Defined by each test program: the application object its tests run under.
 wxApp* CreateTestApp();

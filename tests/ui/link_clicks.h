@@ -26,19 +26,6 @@ class StandInDesktop : public quillox::Desktop {
     bool opens_;
 };
 
-// Handles events until done says so or five seconds pass: input from the
-// simulator arrives through the X server, not at once.
-inline bool WaitFor(const std::function<bool()>& done) {
-    for (int round = 0; round < 250; ++round) {
-        ProcessPendingEvents();
-        if (done()) {
-            return true;
-        }
-        wxMilliSleep(20);
-    }
-    return false;
-}
-
 // A mouse click in the middle of window, once it is on the screen; false when
 // the desktop was asked nothing.
 inline bool ClickAndWait(wxWindow& window, const StandInDesktop& desktop) {
