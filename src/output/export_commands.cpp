@@ -93,15 +93,23 @@ bool IsDataFileOf(const CQuilloxNewDoc& document, const std::string& path) {
     return false;
 }
 
+// The file the user chose to export into; empty when they cancelled or chose
+// the document's own data file.
+std::string ChooseExportTarget(const CQuilloxNewDoc& document, wxWindow* parent,
+                               const ExportKind& kind) {
+    const wxString chosen = AskExportPath(document, parent, kind);
+    if (chosen.empty()) {
+        return std::string();
+    }
+    const std::string path = ToStorePath(chosen);
+    return IsDataFileOf(document, path) ? std::string() : path;
+}
+
 }  // namespace
 
 void ExportToText(const CQuilloxNewDoc& document, wxWindow* parent) {
-    const wxString chosen = AskExportPath(document, parent, kText);
-    if (chosen.empty()) {
-        return;
-    }
-    const std::string path = ToStorePath(chosen);
-    if (IsDataFileOf(document, path)) {
+    const std::string path = ChooseExportTarget(document, parent, kText);
+    if (path.empty()) {
         return;
     }
     const std::string date = wxDateTime::Today().FormatDate().utf8_string();
@@ -116,12 +124,8 @@ void ExportToXml(const CQuilloxNewDoc& document, wxWindow* parent) {
     if (wxMessageBox(kXmlWarning, "Quillox", wxYES_NO | wxICON_EXCLAMATION, parent) != wxYES) {
         return;
     }
-    const wxString chosen = AskExportPath(document, parent, kXml);
-    if (chosen.empty()) {
-        return;
-    }
-    const std::string path = ToStorePath(chosen);
-    if (IsDataFileOf(document, path)) {
+    const std::string path = ChooseExportTarget(document, parent, kXml);
+    if (path.empty()) {
         return;
     }
     // The export checks first that libxml2 can write UTF-16.
