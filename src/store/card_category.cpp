@@ -2,14 +2,6 @@
 
 namespace quillox {
 
-int CardCategory::Append(std::unique_ptr<CardRecord> card) {
-    if (card) {
-        card->SetPositionInCategory(Count());
-        cards_.push_back(std::move(card));
-    }
-    return Count();
-}
-
 std::unique_ptr<CardRecord> CardCategory::Remove(int position) {
     if (position < 0 || position >= Count()) {
         return nullptr;

@@ -14,8 +14,15 @@ class CardCategory {
   public:
     CardCategory() : labels_(DefaultFieldLabels()) {}
 
-    // Appends the card and returns the new count.
-    int Append(std::unique_ptr<CardRecord> card);
+    // Appends the card and returns the new count. Inline: loading appends
+    // every card.
+    int Append(std::unique_ptr<CardRecord> card) {
+        if (card) {
+            card->SetPositionInCategory(Count());
+            cards_.push_back(std::move(card));
+        }
+        return Count();
+    }
     // Takes the card at position out of the list and hands it to the caller;
     // null (and nothing changed) for a position that is not in the list.
     std::unique_ptr<CardRecord> Remove(int position);

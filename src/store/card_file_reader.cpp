@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <new>
 
@@ -6,6 +7,7 @@
 #include "store/byte_io.h"
 #include "store/card_file.h"
 #include "store/card_file_internal.h"
+#include "store/card_pool.h"
 #include "store/file_messages.h"
 #include "store/input_file.h"
 #include "store/secure_wipe.h"
@@ -22,42 +24,65 @@ constexpr std::size_t kLegacyVersionSize = 12;
 constexpr std::size_t kMinPlainRemainder = 10;
 constexpr std::size_t kMinDecryptedRemainder = 12;
 
-void PlaceCard(std::unique_ptr<CardRecord> card, CardCollection& collection) {
-    const CategoryId id = card->GetCategoryId();
-    if (card->IsDeleted() || id == kDeletedCategoryId) {
-        collection.AddToDeleted(std::move(card));
-    } else if (id < kCategoryCount) {
-        collection.AddCard(id, std::move(card));
+// Where the cards read from a file go, by the category number a card
+// carries: its category for numbers 0 to 14, the deleted cards for 100, and
+// nowhere (the card is dropped) for any other number. A card flagged deleted
+// goes to the deleted cards whatever its number.
+class CardPlaces {
+  public:
+    explicit CardPlaces(CardCollection& collection) : deleted_(&collection.Deleted()) {
+        places_.fill(nullptr);
+        for (int id = 0; id < kCategoryCount; ++id) {
+            places_[static_cast<std::size_t>(id)] = &collection.Category(id);
+        }
+        places_[kDeletedCategoryId] = deleted_;
     }
-}
+
+    CardCategory* For(std::uint8_t categoryId, std::uint8_t stateFlags) const {
+        return (stateFlags & CardRecord::kDeletedBit) != 0 ? deleted_ : places_[categoryId];
+    }
+
+  private:
+    std::array<CardCategory*, 256> places_;
+    CardCategory* deleted_;
+};
 
 // Reads cards from image, starting at offset, until fewer than minRemainder
 // bytes are left or a card is cut short by the end of the data. Lengths come
 // from the file and are checked against what is left before they are used.
 void ReadCardSequence(const SharedTextStorage& image, std::size_t offset, std::size_t minRemainder,
                       CardCollection& collection, int dateFormat) {
-    const auto* data = reinterpret_cast<const unsigned char*>(image->data());
+    const char* bytes = image->data();
     const std::size_t size = image->size();
+    const CardPlaces places(collection);
+    detail::CardPool& pool = detail::CardPool::OfThisThread();
     std::size_t position = offset;
     while (size - position >= minRemainder) {
         const std::size_t left = size - position;
         if (left < kCardHeaderSize) {
             return;
         }
-        const unsigned char* header = data + position;
+        const auto* header = reinterpret_cast<const unsigned char*>(bytes + position);
         const std::uint32_t blockLength = ReadU32(header + 20);
         if (blockLength > left - kCardHeaderSize) {
             return;
         }
-        auto card = std::make_unique<CardRecord>();
-        card->SetCategoryId(header[0]);
-        card->SetAttributeFlags(header[2]);
-        card->SetStateFlags(header[3]);
-        card->SetModified(ReadU32(header + 4));
-        card->SetRecordTag(ReadU32(header + 8));
-        card->SetModifiedTextFormat(dateFormat);
-        card->SetTextBlock(image, image->data() + position + kCardHeaderSize, blockLength);
-        PlaceCard(std::move(card), collection);
+        if (CardCategory* place = places.For(header[0], header[3])) {
+            const CardRecord::StoredNumbers numbers{header[0], header[2], header[3],
+                                                    ReadU32(header + 4), ReadU32(header + 8)};
+            // Made in a slot of the pool directly: loading makes every card
+            // this way, and the class's operator new is a call away.
+            void* slot = pool.Take();
+            CardRecord* card;
+            try {
+                card = ::new (slot) CardRecord(numbers, dateFormat, image,
+                                               bytes + position + kCardHeaderSize, blockLength);
+            } catch (...) {
+                pool.Give(slot);
+                throw;
+            }
+            place->Append(std::unique_ptr<CardRecord>(card));
+        }
         position += kCardHeaderSize + blockLength;
     }
 }

@@ -1,90 +1,85 @@
+#include "store/card_pool.h"
+
+#include <atomic>
 #include <new>
 
-#include "store/card_record.h"
-
-#if defined(__SANITIZE_ADDRESS__)
-#define QUILLOX_POISON_SLOTS 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define QUILLOX_POISON_SLOTS 1
-#endif
-#endif
-
-#if defined(QUILLOX_POISON_SLOTS)
-#include <sanitizer/asan_interface.h>
-#endif
-
-// Memory for cards. A file of 100,000 cards makes as many cards at once, and
-// the general allocator spends more time on them than reading the file takes;
-// the pool hands out slots of large blocks instead and keeps freed slots for
-// the next cards. Each thread has its own pool; a card may be freed on any
-// thread, since blocks are never given back.
 namespace quillox::detail {
 
 namespace {
 
-constexpr std::size_t kSlotSize = (sizeof(CardRecord) + alignof(std::max_align_t) - 1) /
-                                  alignof(std::max_align_t) * alignof(std::max_align_t);
-constexpr std::size_t kSlotsPerBlock = 4096;
+// Blocks are aligned to their size, so that a slot's block, and the pool that
+// owns it, is found from the slot's address. The first slot holds the block's
+// header.
+constexpr std::size_t kBlockSize = std::size_t{1} << 18;
+constexpr std::size_t kSlotsPerBlock = kBlockSize / CardPool::kSlotSize - 1;
 
-struct FreeSlot {
-    FreeSlot* next;
-};
+std::atomic<std::uint64_t> lastPoolId{0};
 
-// Freed slots are poisoned for AddressSanitizer, so that a card used after
-// it was freed is still caught in the sanitizer build.
-void Poison(void* slot) {
-#if defined(QUILLOX_POISON_SLOTS)
-    ASAN_POISON_MEMORY_REGION(slot, kSlotSize);
-#else
-    static_cast<void>(slot);
-#endif
-}
-
-void Unpoison(void* slot) {
-#if defined(QUILLOX_POISON_SLOTS)
-    ASAN_UNPOISON_MEMORY_REGION(slot, kSlotSize);
-#else
-    static_cast<void>(slot);
-#endif
-}
-
-class CardPool {
-  public:
-    void* Take() {
-        if (free_ != nullptr) {
-            FreeSlot* slot = free_;
-            Unpoison(slot);
-            free_ = slot->next;
-            return slot;
-        }
-        if (next_ == end_) {
-            // Blocks stay for the life of the process: slots of this block
-            // may be freed onto another thread's pool.
-            next_ = static_cast<unsigned char*>(::operator new(kSlotSize* kSlotsPerBlock));
-            end_ = next_ + kSlotSize * kSlotsPerBlock;
-        }
-        void* slot = next_;
-        next_ += kSlotSize;
-        return slot;
-    }
-
-    void Give(void* slot) {
-        auto* freed = static_cast<FreeSlot*>(slot);
-        freed->next = free_;
-        free_ = freed;
-        Poison(slot);
-    }
-
-  private:
-    FreeSlot* free_ = nullptr;
-    unsigned char* next_ = nullptr;
-    unsigned char* end_ = nullptr;
-};
-
-thread_local CardPool cardPool;
+thread_local CardPool threadPool;
 
 }  // namespace
+
+struct CardPool::BlockHeader {
+    std::uint64_t owner;
+    BlockHeader* next;
+
+    static const BlockHeader& Of(const void* slot) {
+        const auto address = reinterpret_cast<std::uintptr_t>(slot);
+        return *reinterpret_cast<const BlockHeader*>(address & ~(kBlockSize - 1));
+    }
+};
+
+CardPool& CardPool::OfThisThread() {
+    return threadPool;
+}
+
+// Slots freed on this thread, the last freed first. Another thread's slot
+// may be among them: it is used again, and counted by nobody here, since its
+// owner still counts it as in use.
+void* CardPool::TakeFreed() {
+    FreeSlot* slot = free_;
+    Unpoison(slot);
+    free_ = slot->next;
+    if (BlockHeader::Of(slot).owner == id_) {
+        ++handedOut_;
+    }
+    return slot;
+}
+
+void CardPool::Give(void* slot) noexcept {
+    auto* freed = static_cast<FreeSlot*>(slot);
+    freed->next = free_;
+    free_ = freed;
+    Poison(slot);
+    if (BlockHeader::Of(slot).owner == id_ && --handedOut_ == 0) {
+        Rewind();
+    }
+}
+
+void CardPool::NextBlock() {
+    static_assert(sizeof(BlockHeader) <= kSlotSize, "the header takes the first slot");
+    BlockHeader*& block = current_ == nullptr ? first_ : current_->next;
+    if (block == nullptr) {
+        if (id_ == 0) {
+            id_ = ++lastPoolId;
+        }
+        block = static_cast<BlockHeader*>(::operator new(kBlockSize, std::align_val_t(kBlockSize)));
+        block->owner = id_;
+        block->next = nullptr;
+    }
+    current_ = block;
+    next_ = reinterpret_cast<unsigned char*>(block) + kSlotSize;
+    end_ = next_ + kSlotSize * kSlotsPerBlock;
+}
+
+// Every slot of this pool is free: the free list is forgotten and the slots
+// are handed out again from the first. Other threads' slots on the list are
+// not used again; their owners count them as in use for good.
+void CardPool::Rewind() {
+    free_ = nullptr;
+    current_ = nullptr;
+    next_ = end_ = nullptr;
+}
 
 }  // namespace quillox::detail
 
@@ -92,12 +87,12 @@ namespace quillox {
 
 void* CardRecord::operator new(std::size_t) {
     // The class is final: every request is for one CardRecord.
-    return detail::cardPool.Take();
+    return detail::CardPool::OfThisThread().Take();
 }
 
 void CardRecord::operator delete(void* card) noexcept {
     if (card != nullptr) {
-        detail::cardPool.Give(card);
+        detail::CardPool::OfThisThread().Give(card);
     }
 }
 

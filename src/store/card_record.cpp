@@ -3,10 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#if defined(__SSE2__) || defined(_M_X64)
-#include <emmintrin.h>
-#endif
-
 namespace quillox {
 
 const char CardRecord::kEmptyBlock[kTextCount] = {0, 0, 0, 0, 0};
@@ -30,54 +26,9 @@ void CardRecord::SetText(Text which, std::string_view text) {
     Assign(texts);
 }
 
-namespace {
-
-// Zero bytes in a block: loading counts every card's block, so this works on
-// sixteen bytes at a time where the processor has SSE2, else on eight.
-std::size_t CountZeroBytes(const char* block, std::size_t size) {
-    std::size_t count = 0;
-    std::size_t i = 0;
-#if defined(__SSE2__) || defined(_M_X64)
-    // Each lane of the sum counts the zero bytes in its column, without a
-    // branch per zero; a lane holds at most 255, so sums are taken in runs.
-    const __m128i zero = _mm_setzero_si128();
-    while (i + 16 <= size) {
-        __m128i lanes = zero;
-        const std::size_t runEnd = std::min(size & ~std::size_t{15}, i + 16 * 255);
-        for (; i < runEnd; i += 16) {
-            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + i));
-            lanes = _mm_sub_epi8(lanes, _mm_cmpeq_epi8(bytes, zero));
-        }
-        const __m128i sums = _mm_sad_epu8(lanes, zero);
-        count += static_cast<std::size_t>(_mm_cvtsi128_si32(sums)) +
-                 static_cast<std::size_t>(_mm_extract_epi16(sums, 4));
-    }
-#endif
-    constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
-    for (; i + 8 <= size; i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, block + i, 8);
-        // A byte's high bit ends up clear exactly when the byte is zero.
-        const std::uint64_t nonZero = ((word & kLow7) + kLow7) | word;
-        // One bit per zero byte, at the bottom of each byte; the multiply adds them up.
-        const std::uint64_t zeros = (~nonZero & ~kLow7) >> 7;
-        count += static_cast<std::size_t>((zeros * 0x0101010101010101ULL) >> 56);
-    }
-    for (; i < size; ++i) {
-        count += block[i] == '\0' ? 1 : 0;
-    }
-    return count;
-}
-
-}  // namespace
-
-void CardRecord::SetTextBlock(const SharedTextStorage& image, const char* block, std::size_t size) {
-    if (size > 0 && block[size - 1] == '\0' && CountZeroBytes(block, size) == kTextCount) {
-        storage_ = image;
-        block_ = block;
-        blockSize_ = static_cast<std::uint32_t>(size);
-        return;
-    }
+// Texts of a block that does not hold exactly five texts get storage of
+// their own, in the stored form.
+void CardRecord::SetDamagedTextBlock(const char* block, std::size_t size) {
     const std::string_view bytes(block, size);
     std::array<std::string_view, kTextCount> texts;
     std::size_t position = 0;

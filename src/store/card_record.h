@@ -9,6 +9,7 @@
 #include "store/category_table.h"
 #include "store/mac_time.h"
 #include "store/text_storage.h"
+#include "store/zero_bytes.h"
 
 namespace quillox {
 
@@ -28,6 +29,27 @@ class CardRecord final {
     // User-provided, so that make_unique does not zero the object before the
     // member initialisers run: loading creates cards by the hundred thousand.
     CardRecord() {}
+    // The numbers a data file stores in a card's header.
+    struct StoredNumbers {
+        CategoryId categoryId;
+        std::uint8_t attributeFlags;
+        std::uint8_t stateFlags;
+        MacTime modified;
+        std::uint32_t recordTag;
+    };
+    // A card as a data file stores it: its header's numbers, its text block as
+    // SetTextBlock takes it, and its modification text in the given date
+    // format. Inline: loading makes every card through it.
+    CardRecord(const StoredNumbers& numbers, int dateFormat, const SharedTextStorage& image,
+               const char* block, std::size_t size)
+        : modifiedTextFormat_(DateFormatIndex(dateFormat)),
+          categoryId_(numbers.categoryId),
+          attributeFlags_(numbers.attributeFlags),
+          stateFlags_(numbers.stateFlags),
+          modified_(numbers.modified),
+          recordTag_(numbers.recordTag) {
+        SetTextBlock(image, block, size);
+    }
     // Copies share the text storage, which never changes, and duplicate the rest.
     CardRecord(const CardRecord& other);
     CardRecord& operator=(const CardRecord& other);
@@ -80,9 +102,7 @@ class CardRecord final {
     // set and renders on request; old formats store the text itself instead.
     std::string GetModifiedText() const;
     void SetModifiedTextFormat(int dateFormat) {
-        // Out-of-range indexes render as the last format, as FormatCardDate does.
-        const bool known = dateFormat >= 0 && dateFormat < kDateFormatCount;
-        modifiedTextFormat_ = static_cast<std::int8_t>(known ? dateFormat : kDateFormatCount - 1);
+        modifiedTextFormat_ = DateFormatIndex(dateFormat);
         if (unsaved_) {
             unsaved_->modifiedText.clear();
         }
@@ -96,12 +116,36 @@ class CardRecord final {
     std::string_view GetTextBlock() const { return std::string_view(block_, blockSize_); }
     // Takes a text block read from a file image: a text ends at its zero byte
     // or at the end of the block, and texts the block lacks are empty. A
-    // well-formed block is used in place, sharing the image.
-    void SetTextBlock(const SharedTextStorage& image, const char* block, std::size_t size);
+    // well-formed block is used in place, sharing the image. The block lies
+    // inside the image. Inline: loading sets every card's block.
+    void SetTextBlock(const SharedTextStorage& image, const char* block, std::size_t size) {
+        if (IsWellFormedBlock(*image, block, size)) {
+            storage_ = image;
+            block_ = block;
+            blockSize_ = static_cast<std::uint32_t>(size);
+        } else {
+            SetDamagedTextBlock(block, size);
+        }
+    }
 
     static constexpr std::uint64_t kStoredHeaderSize = 24;
 
   private:
+    // Out-of-range indexes render as the last format, as FormatCardDate does.
+    static std::int8_t DateFormatIndex(int dateFormat) {
+        const bool known = dateFormat >= 0 && dateFormat < kDateFormatCount;
+        return static_cast<std::int8_t>(known ? dateFormat : kDateFormatCount - 1);
+    }
+    // Five texts, each ending at its zero byte, and nothing after the fifth.
+    static bool IsWellFormedBlock(const TextStorage& image, const char* block, std::size_t size) {
+        if (size == 0 || block[size - 1] != '\0') {
+            return false;
+        }
+        const bool afterHeader = size <= kMaxShortRun && block - image.data() >= 16;
+        return (afterHeader ? CountZeroBytesAfterHeader(block, size)
+                            : CountZeroBytes(block, size)) == kTextCount;
+    }
+    void SetDamagedTextBlock(const char* block, std::size_t size);
     void Assign(const std::array<std::string_view, kTextCount>& texts);
     static void SetBit(std::uint8_t& flags, std::uint8_t bit, bool on) {
         flags = static_cast<std::uint8_t>(on ? (flags | bit) : (flags & ~bit));
