@@ -22,6 +22,9 @@ thread_local CardPool threadPool;
 struct CardPool::BlockHeader {
     std::uint64_t owner;
     BlockHeader* next;
+    // Every block of the process, whichever pool made it: a pool goes with
+    // its thread, but its blocks stay, since other threads may hold slots.
+    BlockHeader* madeBefore;
 
     static const BlockHeader& Of(const void* slot) {
         const auto address = reinterpret_cast<std::uintptr_t>(slot);
@@ -66,6 +69,10 @@ void CardPool::NextBlock() {
         block = static_cast<BlockHeader*>(::operator new(kBlockSize, std::align_val_t(kBlockSize)));
         block->owner = id_;
         block->next = nullptr;
+        static std::atomic<BlockHeader*> lastBlockMade{nullptr};
+        block->madeBefore = lastBlockMade.load();
+        while (!lastBlockMade.compare_exchange_weak(block->madeBefore, block)) {
+        }
     }
     current_ = block;
     next_ = reinterpret_cast<unsigned char*>(block) + kSlotSize;
