@@ -10,8 +10,8 @@
 
 #include "cli/cli_run.h"
 #include "ratio_reporter.h"
-#include "sample_cards.h"
 #include "store/card_file.h"
+#include "store/typical_cards.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ const fs::path& SampleFile() {
             fs::temp_directory_path() / ("quillox-cli-bench-" + std::to_string(::getpid()));
         fs::create_directories(folder);
         quillox::CardCollection collection;
-        quillox::bench::FillCollection(collection, 100000);
+        quillox::testing::AddTypicalCards(collection, 100000);
         const fs::path file = folder / "sample.qxf";
         if (!quillox::SaveCardFileToPath(collection, file.string(), nullptr)) {
             std::abort();

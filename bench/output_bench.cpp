@@ -35,7 +35,7 @@ fs::path Folder() {
 const quillox::CardCollection& Cards() {
     static const quillox::CardCollection collection = [] {
         quillox::CardCollection typed;
-        quillox::bench::FillCollection(typed, kCardCount);
+        quillox::testing::AddTypicalCards(typed, kCardCount);
         return quillox::bench::ReadBack(std::move(typed));
     }();
     return collection;

@@ -10,8 +10,8 @@
 #include <iterator>
 
 #include "ratio_reporter.h"
-#include "sample_cards.h"
 #include "store/card_file.h"
+#include "store/typical_cards.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ fs::path Folder() {
 const fs::path& SampleFile() {
     static const fs::path path = [] {
         quillox::CardCollection collection;
-        quillox::bench::FillCollection(collection, kCardCount);
+        quillox::testing::AddTypicalCards(collection, kCardCount);
         const fs::path file = Folder() / "sample.qxf";
         if (!quillox::SaveCardFileToPath(collection, file.string(), nullptr)) {
             std::abort();
@@ -90,7 +90,7 @@ void BM_WriteRaw(benchmark::State& state) {
 
 void BM_Save(benchmark::State& state) {
     quillox::CardCollection collection;
-    quillox::bench::FillCollection(collection, kCardCount);
+    quillox::testing::AddTypicalCards(collection, kCardCount);
     const std::string target = (Folder() / "saved.qxf").string();
     for (auto _ : state) {
         if (!quillox::SaveCardFileToPath(collection, target, nullptr)) {

@@ -7,6 +7,7 @@
 
 #include "app/category_bar.h"
 #include "store/card_file.h"
+#include "store/test_folder.h"
 
 using namespace quillox;
 
@@ -61,11 +62,7 @@ void WriteTestProgram(const std::string& name, const std::string& body) {
 }
 
 void AppTest::SetUp() {
-    folder_ = fs::temp_directory_path() /
-              ("quillox-app-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
+    folder_ = quillox::testing::FreshTestFolder("quillox-app-");
     wxConfigBase::Get()->DeleteAll();
     // The frame caches some settings, as at start-up; each test starts from
     // the defaults, whatever the one before chose.

@@ -11,6 +11,7 @@
 
 #include "cli/cli_run.h"
 #include "store/test_files.h"
+#include "store/test_folder.h"
 
 // Runs the tool in-process with scripted input, in a folder of its own.
 namespace quillox::cli {
@@ -48,13 +49,7 @@ struct CliRun {
 
 class CliTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("quillox-cli-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
+    void SetUp() override { folder_ = quillox::testing::FreshTestFolder("quillox-cli-"); }
     void TearDown() override { fs::remove_all(folder_); }
 
     std::string Path(const std::string& name) const { return (folder_ / name).string(); }

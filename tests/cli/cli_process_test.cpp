@@ -13,6 +13,8 @@
 #include <sstream>
 
 #include "store/card_file.h"
+#include "store/test_folder.h"
+#include "store/typical_cards.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define QUILLOX_UNDER_SANITIZER 1
@@ -78,31 +80,13 @@ Outcome RunCli(const Spawn& spawn) {
 
 class CliProcessTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("quillox-cli-process-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
+    void SetUp() override { folder_ = quillox::testing::FreshTestFolder("quillox-cli-process-"); }
     void TearDown() override { fs::remove_all(folder_); }
 
     // A plain file of count cards the size people keep.
     std::string CardFile(const std::string& name, int count) const {
         CardCollection collection;
-        for (int i = 0; i < count; ++i) {
-            auto card = std::make_unique<CardRecord>();
-            const std::string n = std::to_string(i);
-            card->SetCategoryId(static_cast<CategoryId>(i % kCategoryCount));
-            card->SetField1("Example site " + n);
-            card->SetField2("https://www.example" + n + ".com/login");
-            card->SetField3("user" + n + "@example.org");
-            card->SetField4("Pw!" + n + "xyz");
-            if (i % 4 == 0) {
-                card->SetNote("Security question: first pet\r\nAnswer: Rex " + n);
-            }
-            collection.AddCard(i % kCategoryCount, std::move(card));
-        }
+        quillox::testing::AddTypicalCards(collection, count);
         const std::string path = (folder_ / name).string();
         EXPECT_TRUE(SaveCardFileToPath(collection, path, nullptr));
         return path;

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "store/card_collection.h"
+#include "store/test_folder.h"
 
 namespace quillox::output::testing {
 
@@ -31,13 +32,7 @@ inline CardRecord& AddCard(CardCollection& collection, int id,
 // A fresh folder per test, removed afterwards.
 class TempFolderTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("quillox-output-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-    }
+    void SetUp() override { folder_ = quillox::testing::FreshTestFolder("quillox-output-"); }
     void TearDown() override { std::filesystem::remove_all(folder_); }
 
     std::string Path(const std::string& name) const { return (folder_ / name).string(); }

@@ -1,12 +1,10 @@
 #include "output/text_export.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <csignal>
-
 #include "output/output_test_support.h"
+#include "store/file_size_limit.h"
 
 namespace quillox::output {
 namespace {
@@ -145,15 +143,12 @@ TEST_F(TextExportFile, FailuresKeepTheOldFileAndNameTheFullPath) {
     std::filesystem::current_path(before);
 
     // The disk filling up part way.
-    rlimit saved{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const std::string message = exportTo(existing);
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    std::string message;
+    {
+        quillox::testing::FileSizeLimit limit;
+        ASSERT_TRUE(limit.Lower(4096));
+        message = exportTo(existing);
+    }
     EXPECT_EQ(message, "Disk full while accessing " + existing + ".");
 
     if (::geteuid() != 0) {  // the superuser writes into any folder

@@ -9,6 +9,8 @@
 
 #include <wx/config.h>
 
+#include "store/test_folder.h"
+
 namespace quillox::testing {
 
 // Gives every test its own home and configuration folder, so that no test sees
@@ -16,10 +18,7 @@ namespace quillox::testing {
 class SettingsSandbox : public ::testing::Test {
   protected:
     void SetUp() override {
-        root_ = std::filesystem::temp_directory_path() /
-                ("quillox-prefs-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(root_);
+        root_ = FreshTestFolder("quillox-prefs-");
         std::filesystem::create_directories(root_ / "home");
         ::setenv("HOME", (root_ / "home").c_str(), 1);
         ::setenv("XDG_CONFIG_HOME", (root_ / "config").c_str(), 1);

@@ -13,6 +13,7 @@
 
 #include "store/file_messages.h"
 #include "store/test_files.h"
+#include "store/test_folder.h"
 
 namespace quillox::testing {
 namespace {
@@ -40,13 +41,7 @@ PathLoad LoadPath(const std::string& path) {
 
 class InputFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("quillox-input-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
+    void SetUp() override { folder_ = quillox::testing::FreshTestFolder("quillox-input-"); }
     void TearDown() override { fs::remove_all(folder_); }
 
     // A file of the given size holding head at its start; the rest is a hole.

@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "store/card_file.h"
+#include "store/file_size_limit.h"
 #include "store/safe_save.h"
+#include "store/test_folder.h"
 
 namespace quillox {
 namespace {
@@ -17,13 +17,7 @@ namespace fs = std::filesystem;
 
 class SafeSaveTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("quillox-safe-save-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
+    void SetUp() override { folder_ = quillox::testing::FreshTestFolder("quillox-safe-save-"); }
     void TearDown() override { fs::remove_all(folder_); }
 
     static std::string Read(const fs::path& path) {
@@ -66,17 +60,14 @@ TEST_F(SafeSaveTest, WritesNewFilesOwnerOnlyAndKeepsTheModeOfReplacedOnes) {
 TEST_F(SafeSaveTest, AFailedWriteLeavesTheTargetAndNoTemporaryFile) {
     const fs::path target = folder_ / "cards.qxf";
     Write(target, "precious");
-    // Running out of room part way: limit the size a file may grow to.
-    rlimit saved{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    // Running out of room part way.
     std::string error;
-    const bool ok = Save(target, std::string(100000, 'x'), error);
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    bool ok = false;
+    {
+        testing::FileSizeLimit limit;
+        ASSERT_TRUE(limit.Lower(4096));
+        ok = Save(target, std::string(100000, 'x'), error);
+    }
 
     EXPECT_FALSE(ok);
     EXPECT_NE(error.find(target.string()), std::string::npos) << error;
@@ -128,15 +119,12 @@ TEST_F(SafeSaveTest, OwnerOnlyFilesAndTheCausesOfFailures) {
     EXPECT_FALSE(save(shared / "x.txt", "data", failure));
     EXPECT_EQ(failure.cause, FileErrorCause::BadPath);
 
-    rlimit saved{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool ok = save(shared, std::string(100000, 'x'), failure);
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    bool ok = false;
+    {
+        testing::FileSizeLimit limit;
+        ASSERT_TRUE(limit.Lower(4096));
+        ok = save(shared, std::string(100000, 'x'), failure);
+    }
     EXPECT_FALSE(ok);
     EXPECT_EQ(failure.cause, FileErrorCause::DiskFull);
     EXPECT_EQ(Read(shared), "secret");
@@ -229,16 +217,13 @@ TEST_F(SafeSaveTest, TheTemporaryFileIsNamedApartAndRemovableFromASignalHandler)
     const fs::path target = folder_ / "cards.qxf";
     Write(target, "precious");
     watchedFolder = folder_.string();
-    rlimit saved{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    auto previousHandler = std::signal(SIGXFSZ, WatchTemporary);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     std::string error;
-    const bool ok = Save(target, std::string(100000, 'x'), error);
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    bool ok = false;
+    {
+        testing::FileSizeLimit limit(WatchTemporary);
+        ASSERT_TRUE(limit.Lower(4096));
+        ok = Save(target, std::string(100000, 'x'), error);
+    }
 
     EXPECT_FALSE(ok);
     ASSERT_EQ(seenTemporaries.size(), 1u);
