@@ -5,9 +5,9 @@
 namespace quillox::output {
 
 bool WriteExportFile(const std::string& path, std::string& bytes, SaveFailure& failure) {
-    const bool written =
-        WriteFileSafely(path, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(),
-                        SafeSaveOptions{false, SavedFileMode::OwnerOnly}, failure);
+    const bool written = WriteFileSafely(
+        path, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(),
+        SafeSaveOptions{false, SavedFileMode::OwnerOnly, SavedContent::Clear}, failure);
     SecureWipe(bytes);
     return written;
 }

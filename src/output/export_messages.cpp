@@ -19,6 +19,9 @@ const char* TextExportTemplate(FileErrorCause cause) {
         case FileErrorCause::NotRegularFile:
         case FileErrorCause::ReadOnly:
             return "Access to %1 was denied.";
+        case FileErrorCause::UntrustedLink:
+            return "%1 is a symbolic link that another user made in a shared folder; it was not "
+                   "followed.";
         case FileErrorCause::DirectoryFull:
             return "%1 could not be created because the directory is full.";
         case FileErrorCause::HardwareIo:

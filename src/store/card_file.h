@@ -71,7 +71,9 @@ LoadResult LoadCardFileFromPath(const std::string& path, CardCollection& collect
 bool SaveCardFile(CardCollection& collection, std::vector<unsigned char>& out,
                   const MessageSink& showMessage);
 
-// Saves through a temporary file, so a failure leaves the file at path as it was.
+// Saves through a temporary file, so a failure leaves the file at path as it
+// was. Whether the file holds clear text comes from the collection, whatever
+// options say.
 bool SaveCardFileToPath(CardCollection& collection, const std::string& path,
                         const MessageSink& showMessage, const SafeSaveOptions& options = {});
 

@@ -191,8 +191,11 @@ bool SaveCardFileToPath(CardCollection& collection, const std::string& path,
     if (!SaveCardFile(collection, image.bytes(), showMessage)) {
         return false;
     }
+    // Who may get the file is decided by what it holds, not left to the caller.
+    SafeSaveOptions saving = options;
+    saving.content = collection.GetEncryptOnSave() ? SavedContent::Encrypted : SavedContent::Clear;
     std::string error;
-    if (!WriteFileSafely(path, image.data(), image.size(), error, options)) {
+    if (!WriteFileSafely(path, image.data(), image.size(), error, saving)) {
         if (showMessage) {
             showMessage(error);
         }

@@ -12,6 +12,8 @@
 #include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "store/link_trust.h"
 #endif
 
 namespace quillox {
@@ -227,30 +229,32 @@ bool Fail(int code, SaveFailure& failure) {
 }
 
 // The file a path names after following its symbolic links, as editors do
-// when they save through a link. A link to nothing yet names the file to create.
-bool FollowLinks(const std::string& path, std::string& target, int& savedErrno) {
+// when they save through a link. A link to nothing yet names the file to
+// create. A link another user may have planted is refused.
+bool FollowLinks(const std::string& path, std::string& target, SaveFailure& failure) {
     target = path;
     // As many links as the system itself follows before it gives up.
     for (int depth = 0; depth < 40; ++depth) {
         struct stat info {};
         if (::lstat(target.c_str(), &info) != 0) {
-            savedErrno = errno;
-            return savedErrno == ENOENT;
+            return errno == ENOENT || Fail(errno, failure);
         }
         if (!S_ISLNK(info.st_mode)) {
             return true;
         }
+        if (!MayFollowLinkIn(DirectoryOf(target), info.st_uid)) {
+            return Refuse(FileErrorCause::UntrustedLink,
+                          "Symbolic link of another user in a shared folder", failure);
+        }
         char link[PATH_MAX + 1];
         const ssize_t length = ::readlink(target.c_str(), link, PATH_MAX);
         if (length < 0) {
-            savedErrno = errno;
-            return false;
+            return Fail(errno, failure);
         }
         const std::string destination(link, static_cast<std::size_t>(length));
         target = destination.front() == '/' ? destination : DirectoryOf(target) + "/" + destination;
     }
-    savedErrno = ELOOP;
-    return false;
+    return Fail(ELOOP, failure);
 }
 
 // Whether the owner's intent, as the mode or the permissions say, is that
@@ -276,6 +280,20 @@ int CreateTemporary(const std::string& directory) {
     return fd;
 }
 
+// The replaced file's owner and, unless the file must stay private, its
+// mode carry over once the data is complete. Only root can give a file away,
+// and never clear text: over another user's file that stays the saver's own
+// and readable by the saver alone, as the temporary file was made.
+void CarryOwnerAndMode(int fd, const struct stat& existing, const SafeSaveOptions& options) {
+    if (existing.st_uid != ::geteuid() && options.content == SavedContent::Clear) {
+        return;
+    }
+    static_cast<void>(::fchown(fd, existing.st_uid, existing.st_gid) == 0);
+    if (options.mode == SavedFileMode::KeepExisting) {
+        ::fchmod(fd, existing.st_mode & 07777);
+    }
+}
+
 void ForgetTemporary(bool remove) {
     if (remove) {
         ::unlink(pendingTemporary);
@@ -288,13 +306,13 @@ void ForgetTemporary(bool remove) {
 bool WriteFileSafely(const std::string& path, const unsigned char* data, std::size_t size,
                      const SafeSaveOptions& options, SaveFailure& failure) {
     std::string target;
-    int savedErrno = 0;
-    if (!FollowLinks(path, target, savedErrno)) {
-        return Fail(savedErrno, failure);
+    if (!FollowLinks(path, target, failure)) {
+        return false;
     }
-    savedErrno = 0;
+    int savedErrno = 0;
+    // Not followed again: a link that appeared since is not written through.
     struct stat existing {};
-    const bool exists = ::stat(target.c_str(), &existing) == 0;
+    const bool exists = ::lstat(target.c_str(), &existing) == 0;
     if (exists && !S_ISREG(existing.st_mode)) {
         return Refuse(FileErrorCause::NotRegularFile,
                       S_ISDIR(existing.st_mode) ? std::strerror(EISDIR) : "Not a regular file",
@@ -311,13 +329,7 @@ bool WriteFileSafely(const std::string& path, const unsigned char* data, std::si
         savedErrno = errno;
     }
     if (exists && savedErrno == 0) {
-        // The replaced file's owner and, unless the file must stay private,
-        // its mode carry over once the data is complete. Only root can give a
-        // file away; for anyone else it stays the saver's own.
-        static_cast<void>(::fchown(fd, existing.st_uid, existing.st_gid) == 0);
-        if (options.mode == SavedFileMode::KeepExisting) {
-            ::fchmod(fd, existing.st_mode & 07777);
-        }
+        CarryOwnerAndMode(fd, existing, options);
     }
     if (::close(fd) != 0 && savedErrno == 0) {
         savedErrno = errno;
@@ -358,6 +370,10 @@ bool WriteFileSafely(const std::string& path, const unsigned char* data, std::si
             break;
         case FileErrorCause::ReadOnly:
             error = "Access to " + path + " was denied.";
+            break;
+        case FileErrorCause::UntrustedLink:
+            error = path + " is a symbolic link that another user made in a shared folder; " +
+                    "it was not followed.";
             break;
         default:
             error = "Cannot save the file " + path + ": " + failure.reason + ".";

@@ -21,6 +21,10 @@ enum class FileErrorCause {
     // a pipe or a socket, or its owner made it read-only.
     NotRegularFile,
     ReadOnly,
+    // A symbolic link in a folder everyone may write to, made by someone
+    // other than the saver or the folder's owner: another user may have put
+    // it there to send the data elsewhere, so it is not followed.
+    UntrustedLink,
 };
 
 struct SaveFailure {
@@ -33,15 +37,24 @@ struct SaveFailure {
 // readable by their owner only, whatever the file they replace allowed.
 enum class SavedFileMode { KeepExisting, OwnerOnly };
 
+// Whether the data shows card texts to whoever reads the file. A replaced
+// file's owner only gets an encrypted file back: clear text over another
+// user's file stays the saver's own and readable by the saver alone.
+enum class SavedContent { Clear, Encrypted };
+
 struct SafeSaveOptions {
     // A file its owner made read-only is only replaced when asked for.
     bool replaceReadOnly = false;
     SavedFileMode mode = SavedFileMode::KeepExisting;
+    // Clear unless the caller knows the bytes are enciphered, so that a
+    // caller who does not say is never the one that gives cards away.
+    SavedContent content = SavedContent::Clear;
 };
 
 // Writes data to a temporary file in the target's folder, flushes it to the
 // disk and only then renames it over the target. A path that is a symbolic
-// link is followed, so the file it points to gets the data and the link stays.
+// link is followed, so the file it points to gets the data and the link stays;
+// but not a link another user planted in a shared folder such as /tmp.
 // An existing target that is not a regular file, or that is read-only, is
 // refused. On any failure the target keeps its old content, the temporary
 // file is removed, failure says why and false is returned.

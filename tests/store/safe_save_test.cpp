@@ -7,6 +7,7 @@
 
 #include "store/card_file.h"
 #include "store/file_size_limit.h"
+#include "store/link_trust.h"
 #include "store/safe_save.h"
 #include "store/test_folder.h"
 
@@ -152,6 +153,128 @@ TEST_F(SafeSaveTest, SymbolicLinksAreFollowedToTheFileTheyName) {
     fs::create_symlink("loop-a", folder_ / "loop-b");
     EXPECT_FALSE(Save(folder_ / "loop-a", "x", error));
     EXPECT_EQ(EntriesInFolder(), 6u);
+}
+
+// A user who is not the one running the tests, as root can make files of.
+constexpr uid_t kOtherUser = 65534;
+
+TEST_F(SafeSaveTest, ClearTextOverAnotherUsersFileStaysTheSaversOwnAndPrivate) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "only root can give a file to another user";
+    }
+    struct Case {
+        SavedContent content;
+        SavedFileMode mode;
+        uid_t oldOwner;
+        uid_t newOwner;
+        mode_t newMode;
+    };
+    const Case cases[] = {
+        {SavedContent::Clear, SavedFileMode::KeepExisting, kOtherUser, 0, 0600},
+        {SavedContent::Clear, SavedFileMode::OwnerOnly, kOtherUser, 0, 0600},
+        {SavedContent::Clear, SavedFileMode::KeepExisting, 0, 0, 0644},
+        {SavedContent::Clear, SavedFileMode::OwnerOnly, 0, 0, 0600},
+        {SavedContent::Encrypted, SavedFileMode::KeepExisting, kOtherUser, kOtherUser, 0644},
+        {SavedContent::Encrypted, SavedFileMode::OwnerOnly, kOtherUser, kOtherUser, 0600},
+    };
+    const fs::path target = folder_ / "theirs.txt";
+    for (const Case& c : cases) {
+        Write(target, "old");
+        ASSERT_EQ(::chown(target.c_str(), c.oldOwner, c.oldOwner), 0);
+        ASSERT_EQ(::chmod(target.c_str(), 0644), 0);
+        SaveFailure failure;
+        ASSERT_TRUE(WriteFileSafely(target.string(), reinterpret_cast<const unsigned char*>("new"),
+                                    3, SafeSaveOptions{false, c.mode, c.content}, failure))
+            << failure.reason;
+        struct stat info {};
+        ASSERT_EQ(::stat(target.c_str(), &info), 0);
+        const std::string which = std::to_string(static_cast<int>(c.content)) + "/" +
+                                  std::to_string(static_cast<int>(c.mode)) + " over " +
+                                  std::to_string(c.oldOwner);
+        EXPECT_EQ(info.st_uid, c.newOwner) << which;
+        EXPECT_EQ(info.st_gid, c.newOwner) << which;
+        EXPECT_EQ(info.st_mode & 0777, c.newMode) << which;
+        EXPECT_EQ(Read(target), "new");
+    }
+
+    // A plain save decides by what it writes: encrypted keeps the owner, plain does not.
+    CardCollection collection;
+    collection.SetFilePassword(SecretString("longpassword"));
+    for (const bool encrypt : {true, false}) {
+        Write(target, "old");
+        ASSERT_EQ(::chown(target.c_str(), kOtherUser, kOtherUser), 0);
+        collection.SetEncryptOnSave(encrypt);
+        ASSERT_TRUE(SaveCardFileToPath(collection, target.string(), nullptr));
+        struct stat info {};
+        ASSERT_EQ(::stat(target.c_str(), &info), 0);
+        EXPECT_EQ(info.st_uid, encrypt ? kOtherUser : 0u) << encrypt;
+    }
+}
+
+TEST(LinkTrust, OnlyTheFollowersOrTheFolderOwnersLinksAreFollowedInASharedFolder) {
+    constexpr uid_t me = 1000;
+    constexpr uid_t folderOwner = 0;
+    constexpr uid_t stranger = 1001;
+    struct Case {
+        mode_t folderMode;
+        uid_t linkOwner;
+        bool followed;
+    };
+    const Case cases[] = {
+        {S_IFDIR | 01777, stranger, false},  // /tmp
+        {S_IFDIR | 01777, me, true},
+        {S_IFDIR | 01777, folderOwner, true},
+        {S_IFDIR | 01775, stranger, true},  // the others may not write
+        {S_IFDIR | 0777, stranger, true},   // not sticky: they could replace any file anyway
+        {S_IFDIR | 01770, stranger, true},
+        {S_IFDIR | 01002, stranger, false},  // sticky and writable by all is enough
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(MayFollowLink(LinkPlace{c.folderMode, folderOwner, c.linkOwner}, me), c.followed)
+            << std::oct << c.folderMode << std::dec << " link of " << c.linkOwner;
+    }
+}
+
+TEST_F(SafeSaveTest, ALinkAnotherUserPlantedInASharedFolderIsNotFollowed) {
+    const fs::path shared = folder_ / "shared";
+    fs::create_directory(shared);
+    ASSERT_EQ(::chmod(shared.c_str(), 01777), 0);
+    const fs::path precious = folder_ / "precious.txt";
+    Write(precious, "keep me");
+    const fs::path own = shared / "own.txt";
+    fs::create_symlink(precious, own);
+    // The saver's own link there is followed, as before.
+    std::string error;
+    ASSERT_TRUE(Save(own, "through my link", error)) << error;
+    EXPECT_EQ(Read(precious), "through my link");
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "only root can make a link of another user";
+    }
+    Write(precious, "keep me");
+    const fs::path planted = shared / "export.txt";
+    const fs::path dangling = shared / "new.txt";
+    fs::create_symlink(precious, planted);
+    fs::create_symlink(folder_ / "created-by-link.txt", dangling);
+    // A link to their own link: the second one is refused as well.
+    const fs::path chain = folder_ / "chain.txt";
+    fs::create_symlink(planted, chain);
+    for (const fs::path& link : {planted, dangling}) {
+        ASSERT_EQ(::lchown(link.c_str(), kOtherUser, kOtherUser), 0);
+    }
+    for (const fs::path& link : {planted, dangling, chain}) {
+        EXPECT_FALSE(Save(link, "stolen", error)) << link;
+        EXPECT_EQ(error, link.string() +
+                             " is a symbolic link that another user made in a shared folder; it "
+                             "was not followed.");
+        SaveFailure failure;
+        EXPECT_FALSE(WriteFileSafely(link.string(), reinterpret_cast<const unsigned char*>("x"), 1,
+                                     SafeSaveOptions{}, failure));
+        EXPECT_EQ(failure.cause, FileErrorCause::UntrustedLink);
+    }
+    EXPECT_EQ(Read(precious), "keep me");
+    EXPECT_FALSE(fs::exists(folder_ / "created-by-link.txt"));
+    EXPECT_TRUE(fs::is_symlink(planted));
+    EXPECT_EQ(std::distance(fs::directory_iterator(shared), {}), 3);
 }
 
 TEST_F(SafeSaveTest, ReadOnlyAndOtherThanRegularTargetsAreRefused) {
