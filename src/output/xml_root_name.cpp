@@ -1,7 +1,8 @@
 #include "output/xml_root_name.h"
 
 #include <libxml/tree.h>
-#include <libxml/xmlstring.h>
+
+#include "store/text_codec.h"
 
 namespace quillox::output {
 
@@ -14,22 +15,20 @@ bool IsName(const std::string& text) {
 }  // namespace
 
 std::string XmlRootName(std::string_view title) {
-    const std::string text(title);
     std::string name;
     std::string first;
     std::size_t position = 0;
-    while (position < text.size()) {
-        int length = static_cast<int>(text.size() - position);
-        const int c =
-            xmlGetUTF8Char(reinterpret_cast<const xmlChar*>(text.c_str() + position), &length);
+    // What lies past the longest name does not matter, however long the title.
+    while (position < title.size() && name.size() < kMaxXmlRootNameBytes) {
+        const std::size_t length = Utf8CharacterLength(title, position);
         std::string character = "_";
-        if (c < 0 || length <= 0) {
+        if (length == 0) {
             ++position;
         } else {
-            const std::string taken = text.substr(position, static_cast<std::size_t>(length));
-            position += static_cast<std::size_t>(length);
+            const std::string_view taken = title.substr(position, length);
+            position += length;
             // libxml2 judges one character by a name made of a letter and it.
-            if (taken != " " && IsName("a" + taken)) {
+            if (taken != " " && IsName("a" + std::string(taken))) {
                 character = taken;
             }
         }
@@ -41,7 +40,17 @@ std::string XmlRootName(std::string_view title) {
     if (name.empty() || !IsName(first)) {
         name.insert(0, 1, '_');
     }
-    return name;
+    if (name.size() > kMaxXmlRootNameBytes) {
+        // Cut where a character starts, never inside one.
+        std::size_t cut = kMaxXmlRootNameBytes;
+        while ((static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) {
+            --cut;
+        }
+        name.resize(cut);
+    }
+    // Every piece was checked on its own; the whole is checked again before
+    // it goes into the file unescaped, as markup.
+    return IsName(name) ? name : "_";
 }
 
 }  // namespace quillox::output

@@ -147,6 +147,12 @@ std::optional<std::string> Utf8ToCp1252(std::string_view utf8, CodecError* error
     return out;
 }
 
+std::size_t Utf8CharacterLength(std::string_view utf8, std::size_t position) {
+    std::size_t end = position;
+    char32_t c = 0;
+    return DecodeUtf8(utf8, end, c) ? end - position : 0;
+}
+
 std::string Utf8ToCp1252Replacing(std::string_view utf8, char replacement) {
     std::string out;
     out.reserve(utf8.size());

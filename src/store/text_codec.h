@@ -30,6 +30,12 @@ struct CodecError {
 // when a character has no byte; nothing is ever substituted.
 std::optional<std::string> Utf8ToCp1252(std::string_view utf8, CodecError* error = nullptr);
 
+// The length in bytes of the character that starts at position of a UTF-8
+// text, or 0 when the bytes there are no well-formed UTF-8: a stray or
+// missing continuation byte, an overlong form, a surrogate or a value past
+// U+10FFFF.
+std::size_t Utf8CharacterLength(std::string_view utf8, std::size_t position);
+
 // For texts that must be written whatever they hold, such as a file name in
 // an export's heading: a character without a byte, and every byte that is not
 // part of valid UTF-8, becomes replacement.

@@ -168,10 +168,52 @@ TEST(XmlRootName, TitlesBecomeValidNames) {
         {".hidden", "_.hidden"},
         {"", "_"},
         {"bad\xFFutf8", "bad_utf8"},
+        // Every byte that is not well-formed UTF-8 becomes '_' of its own.
+        {"cards\x9b\x8c.qxf", "cards__.qxf"},
+        {"A\xC0\x80", "A__"},
+        {"\xED\xA0\x80x", "___x"},
+        {"x\xF4\x90\x80\x80", "x____"},
+        {"\xC3", "_"},
+        // Cut to the longest name, at a character.
+        {std::string(100000, 'a'), std::string(256, 'a')},
+        {std::string(255, 'a'), std::string(255, 'a')},
+        {"1" + std::string(300, 'a'), "_1" + std::string(254, 'a')},
+        {"a" + std::string(300, '\xC3'), "a" + std::string(255, '_')},
+        {[] {
+             std::string text;
+             for (int i = 0; i < 200; ++i) {
+                 text += "\xC3\xA9";
+             }
+             return text;
+         }(),
+         [] {
+             std::string text;
+             for (int i = 0; i < 128; ++i) {
+                 text += "\xC3\xA9";
+             }
+             return text;
+         }()},
     };
     for (const auto& [title, name] : cases) {
         EXPECT_EQ(XmlRootName(title), name) << title;
         EXPECT_EQ(xmlValidateNCName(reinterpret_cast<const xmlChar*>(name.c_str()), 0), 0);
+    }
+}
+
+TEST_F(XmlExportFile, TitlesThatAreNoUtf8OrTooLongStillGiveWellFormedFiles) {
+    const std::string path = Path("cards.xml");
+    const std::pair<std::string, std::string> cases[] = {
+        {"cards\x9b\x8c.qxf", "cards__.qxf"},
+        {"A\xC0\x80", "A__"},
+        {std::string(100000, 'T'), std::string(kMaxXmlRootNameBytes, 'T')},
+    };
+    for (const auto& [title, root] : cases) {
+        std::string message;
+        ASSERT_TRUE(ExportXml(path, Sample(), title, {}, message)) << message;
+        const std::optional<Element> parsed = ParseExport(path);
+        ASSERT_TRUE(parsed) << root;
+        EXPECT_EQ(parsed->name, root);
+        EXPECT_EQ(parsed->children.size(), 5u);
     }
 }
 

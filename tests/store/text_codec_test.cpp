@@ -49,6 +49,27 @@ TEST(TextCodec, MalformedUtf8IsRefused) {
     }
 }
 
+TEST(TextCodec, CharacterLengthsAcceptOnlyWellFormedUtf8) {
+    const std::pair<std::string, std::size_t> cases[] = {
+        {"a", 1},
+        {"\xC3\xA9", 2},
+        {"\xE2\x82\xAC", 3},
+        {"\xF0\x9F\x98\x80", 4},
+        {"\xF4\x8F\xBF\xBF", 4},  // U+10FFFF, the last
+        {"\xC0\x80", 0},          // NUL, overlong
+        {"\xE0\x80\xAF", 0},      // '/', overlong
+        {"\xED\xA0\x80", 0},      // a surrogate
+        {"\xF4\x90\x80\x80", 0},  // past U+10FFFF
+        {"\x9B\x8C", 0},          // continuation bytes without a lead
+        {"\xC3", 0},              // cut short
+        {"\xE2\x82" "A", 0},
+        {"\xFF", 0},
+    };
+    for (const auto& [text, length] : cases) {
+        EXPECT_EQ(Utf8CharacterLength("x" + text, 1), length) << text;
+    }
+}
+
 TEST(TextCodec, ReplacingConversionKeepsEveryOtherCharacter) {
     EXPECT_EQ(Utf8ToCp1252Replacing("caf\xC3\xA9 \xE2\x82\xAC"), "caf\xE9 \x80");
     EXPECT_EQ(Utf8ToCp1252Replacing("\xD0\x9A\xD0\xB8\xD1\x97\xD0\xB2.qxe"), "????.qxe");
