@@ -8,6 +8,7 @@
 #endif
 
 #include "app/quillox_app.h"
+#include "output/xml_memory.h"
 #include "store/core_dumps.h"
 #include "version/version_info.h"
 
@@ -50,6 +51,7 @@ bool HasDisplay() {
 
 int main(int argc, char** argv) {
     quillox::DisableCoreDumps();
+    quillox::output::WipeXmlMemoryOnFree();
     for (int i = 1; i < argc; ++i) {
         if (AnswerInfoOption(argv[i])) {
             return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;

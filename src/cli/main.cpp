@@ -3,6 +3,7 @@
 
 #include "cli/cli_run.h"
 #include "cli/descriptor_output.h"
+#include "output/xml_memory.h"
 #include "store/core_dumps.h"
 #include "store/safe_save.h"
 
@@ -20,6 +21,7 @@ void StopOnSignal(int signal) {
 
 int main(int argc, char** argv) {
     quillox::DisableCoreDumps();
+    quillox::output::WipeXmlMemoryOnFree();
     std::signal(SIGINT, StopOnSignal);
     std::signal(SIGTERM, StopOnSignal);
 #if !defined(_WIN32)

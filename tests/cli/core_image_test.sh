@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes a memory image of quillox-cli as it exits from converting an
-# encrypted file, encrypted to encrypted and encrypted to plain, and looks in
-# it for the cards' texts and both passwords: none may be left. The second
+# encrypted file, encrypted to encrypted and encrypted to plain, and from
+# exporting it to XML, and looks in it for the cards' texts and both
+# passwords, as UTF-8 and as UTF-16: none may be left. The second
 # argument is a library preloaded to keep the program dumpable, so that gdb
 # can read its memory without privileges.
 set -euo pipefail
@@ -72,9 +73,25 @@ image_at_exit "$dir/to-encrypted.core" "$dir/both-passwords" \
     convert "$dir/one.qxe" "$dir/two.qxe" --encrypt --password-stdin
 image_at_exit "$dir/to-plain.core" "$dir/second-password" \
     convert "$dir/two.qxe" "$dir/plain.qxf" --plain --password-stdin
+printf '%s\n' "${secrets[5]}" >"$dir/first-password"
+image_at_exit "$dir/to-xml.core" "$dir/first-password" \
+    export "$dir/one.qxe" "$dir/cards.xml" --xml --password-stdin
+
+# A text as the XML export's UTF-16 little-endian holds it, for grep -P.
+utf16() {
+    local i pattern=""
+    for ((i = 0; i < ${#1}; i++)); do
+        pattern+="${1:i:1}\\x00"
+    done
+    printf '%s' "$pattern"
+}
+# Whether file holds text, as UTF-8 or as UTF-16.
+holds() {
+    grep -q -a -F "$2" "$1" || LC_ALL=C grep -q -a -P "$(utf16 "$2")" "$1"
+}
 
 failed=0
-for image in "$dir/to-encrypted.core" "$dir/to-plain.core"; do
+for image in "$dir/to-encrypted.core" "$dir/to-plain.core" "$dir/to-xml.core"; do
     # An image of the program's memory holds its own arguments; one without
     # them is gdb failing to read memory here, and proves nothing either way.
     if ! grep -q -a -F "$dir/one.qxe" "$image" && ! grep -q -a -F "$dir/two.qxe" "$image"; then
@@ -82,15 +99,17 @@ for image in "$dir/to-encrypted.core" "$dir/to-plain.core"; do
         exit 77
     fi
     for secret in "${secrets[@]}"; do
-        if grep -q -a -F "$secret" "$image"; then
+        if holds "$image" "$secret"; then
             echo "FAILED: $secret is left in $(basename "$image")"
             failed=1
         fi
     done
 done
-# The conversions did their work: the plain file holds the texts again.
+# The conversions did their work: the plain file and the export hold the texts again.
 for text in "${secrets[@]:0:5}"; do
     grep -q -a -F "$text" "$dir/plain.qxf" || { echo "FAILED: $text was not converted"; failed=1; }
+    LC_ALL=C grep -q -a -P "$(utf16 "$text")" "$dir/cards.xml" ||
+        { echo "FAILED: $text was not exported"; failed=1; }
 done
-[ "$failed" -eq 0 ] && echo "No card text and no password in either memory image"
+[ "$failed" -eq 0 ] && echo "No card text and no password in any memory image"
 exit "$failed"

@@ -1,0 +1,11 @@
+#include "output/allocated_size.h"
+
+#include <malloc.h>
+
+namespace quillox::output {
+
+std::size_t AllocatedSize(void* block) {
+    return block == nullptr ? 0 : malloc_usable_size(block);
+}
+
+}  // namespace quillox::output
