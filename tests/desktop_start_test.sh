@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The desktop program answers --help and --version, and says that it needs a
-# display when there is none, all before its toolkit starts.
+# display when there is none, all before its toolkit starts; and from its
+# start every file it or its toolkit creates is the user's alone.
 set -uo pipefail
 quillox=$1
 version=$2
@@ -27,5 +28,19 @@ for display in "" ":4093"; do
         "Quillox needs a graphical display; quillox-cli works without one."
 done
 
-[ "$failed" -eq 0 ] && echo "quillox --help, --version and no display answered"
+# The file mask as the program ends, when it was started with one that lets
+# everyone read new files.
+if command -v gdb >/dev/null; then
+    mask=$(
+        umask 022
+        gdb -nx -batch -ex 'set confirm off' -ex 'catch syscall exit_group' -ex run \
+            -ex 'info proc status' -ex kill --args "$quillox" --version 2>&1 |
+            sed -n 's/^Umask:[[:space:]]*//p'
+    )
+    check "file mask" "$mask" 0077
+else
+    echo "gdb is not installed: the file mask is not checked"
+fi
+
+[ "$failed" -eq 0 ] && echo "quillox --help, --version, no display and the file mask answered"
 exit "$failed"

@@ -10,6 +10,7 @@
 #include "app/quillox_app.h"
 #include "output/xml_memory.h"
 #include "store/core_dumps.h"
+#include "store/file_mask.h"
 #include "version/version_info.h"
 
 namespace {
@@ -51,6 +52,7 @@ bool HasDisplay() {
 
 int main(int argc, char** argv) {
     quillox::DisableCoreDumps();
+    quillox::MakeNewFilesOwnerOnly();
     quillox::output::WipeXmlMemoryOnFree();
     for (int i = 1; i < argc; ++i) {
         if (AnswerInfoOption(argv[i])) {

@@ -5,6 +5,7 @@
 #include "cli/descriptor_output.h"
 #include "output/xml_memory.h"
 #include "store/core_dumps.h"
+#include "store/file_mask.h"
 #include "store/safe_save.h"
 
 namespace {
@@ -21,6 +22,7 @@ void StopOnSignal(int signal) {
 
 int main(int argc, char** argv) {
     quillox::DisableCoreDumps();
+    quillox::MakeNewFilesOwnerOnly();
     quillox::output::WipeXmlMemoryOnFree();
     std::signal(SIGINT, StopOnSignal);
     std::signal(SIGTERM, StopOnSignal);

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -213,13 +214,26 @@ TEST_F(CliProcessTest, PasswordsFromATerminalOnStandardInputAreNotEchoed) {
     ::close(errPipe[0]);
 }
 
-TEST_F(CliProcessTest, CoreDumpsAreSwitchedOff) {
+// Reads the value of field from a /proc file of the form "Name: value".
+std::string ProcField(const std::string& path, const std::string& field) {
+    std::ifstream in(path);
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind(field, 0) == 0) {
+            return line.substr(field.size());
+        }
+    }
+    return "";
+}
+
+TEST_F(CliProcessTest, CoreDumpsAreSwitchedOffAndNewFilesAreOwnerOnly) {
     // The program waits for its password while its limits are read.
     int passwordPipe[2];
     ASSERT_EQ(::pipe(passwordPipe), 0);
     const std::string file = CardFile("cards.qxf", 1);
     const pid_t child = ::fork();
     if (child == 0) {
+        // Started as a shell usually starts it: new files readable by all.
+        ::umask(022);
         ::dup2(passwordPipe[0], 0);
         ::close(passwordPipe[1]);
         ::execl(QUILLOX_CLI_PATH, QUILLOX_CLI_PATH, "convert", file.c_str(),
@@ -227,24 +241,23 @@ TEST_F(CliProcessTest, CoreDumpsAreSwitchedOff) {
         ::_exit(127);
     }
     ::close(passwordPipe[0]);
-    // Soft and hard limit of core files, once the program has set them.
-    const std::string path = "/proc/" + std::to_string(child) + "/limits";
+    // Soft and hard limit of core files and the file mask, once the program has set them.
+    const std::string proc = "/proc/" + std::to_string(child);
     std::string soft;
     std::string hard;
-    for (int attempt = 0; attempt < 500 && !(soft == "0" && hard == "0"); ++attempt) {
+    std::string mask;
+    for (int attempt = 0; attempt < 500 && !(soft == "0" && hard == "0" && mask == "0077");
+         ++attempt) {
         ::usleep(10000);
-        std::ifstream in(path);
-        for (std::string line; std::getline(in, line);) {
-            if (line.rfind("Max core file size", 0) == 0) {
-                std::istringstream(line.substr(18)) >> soft >> hard;
-            }
-        }
+        std::istringstream(ProcField(proc + "/limits", "Max core file size")) >> soft >> hard;
+        std::istringstream(ProcField(proc + "/status", "Umask:")) >> mask;
     }
     ::close(passwordPipe[1]);
     int status = 0;
     ::waitpid(child, &status, 0);
     EXPECT_EQ(soft, "0");
     EXPECT_EQ(hard, "0");
+    EXPECT_EQ(mask, "0077");
 }
 
 }  // namespace
