@@ -244,7 +244,7 @@ bool FollowLinks(const std::string& path, std::string& target, SaveFailure& fail
         }
         if (!MayFollowLinkIn(DirectoryOf(target), info.st_uid)) {
             return Refuse(FileErrorCause::UntrustedLink,
-                          "Symbolic link of another user in a shared folder", failure);
+                          "Symbolic link made by another user in a shared folder", failure);
         }
         char link[PATH_MAX + 1];
         const ssize_t length = ::readlink(target.c_str(), link, PATH_MAX);
