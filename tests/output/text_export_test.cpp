@@ -158,6 +158,18 @@ TEST_F(TextExportFile, FailuresKeepTheOldFileAndNameTheFullPath) {
         EXPECT_EQ(exportTo(locked + "/out.txt"), "Access to " + locked + "/out.txt was denied.");
         ::chmod(locked.c_str(), 0700);
         std::filesystem::remove(locked);
+    } else {
+        // Another user's link in a folder everyone may write to, pointing at ours.
+        const std::string shared = Path("shared");
+        std::filesystem::create_directory(shared);
+        ::chmod(shared.c_str(), 01777);
+        const std::string planted = shared + "/export.txt";
+        std::filesystem::create_symlink(existing, planted);
+        ASSERT_EQ(::lchown(planted.c_str(), 65534, 65534), 0);
+        EXPECT_EQ(exportTo(planted), planted +
+                                         " is a symbolic link that another user made in a shared "
+                                         "folder; it was not followed.");
+        std::filesystem::remove_all(shared);
     }
     EXPECT_EQ(Read(existing), "previous export");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 2);

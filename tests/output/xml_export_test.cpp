@@ -229,6 +229,20 @@ TEST_F(XmlExportFile, FailuresKeepTheOldFileAndSayWhy) {
     EXPECT_FALSE(ExportXml(existing + "/x.xml", collection, "t", {}, message));
     EXPECT_EQ(message,
               "The XML file " + existing + "/x.xml could not be written: Not a directory.");
+    if (::geteuid() == 0) {
+        // Another user's link in a folder everyone may write to, pointing at ours.
+        const std::string shared = Path("shared");
+        std::filesystem::create_directory(shared);
+        ::chmod(shared.c_str(), 01777);
+        const std::string planted = shared + "/export.xml";
+        std::filesystem::create_symlink(existing, planted);
+        ASSERT_EQ(::lchown(planted.c_str(), 65534, 65534), 0);
+        EXPECT_FALSE(ExportXml(planted, collection, "t", {}, message));
+        EXPECT_EQ(message, "The XML file " + planted +
+                               " could not be written: Symbolic link made by another user in a "
+                               "shared folder.");
+        std::filesystem::remove_all(shared);
+    }
     EXPECT_EQ(Read(existing), "previous export");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 2);
 }
