@@ -14,6 +14,8 @@ QUILLOX_PACKAGES=(
     gdb
     # reading printed pages back in the tests
     ghostscript
+    # the cross-user test: making a second user and acting as it
+    passwd util-linux
     # the manual pages and the user guide, written at build time
     pandoc gzip
     # the checks of what Quillox installs (scripts/check-install.sh)
