@@ -74,8 +74,12 @@ class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
     void ShowCategoryBar(bool shown) override;
 
     // The browser and helper programs (main_frame_web.cpp). The process's
-    // DDE instance carries the browser conversation from now on.
-    void ConnectBrowser(web::DdeInstance& dde);
+    // DDE instance carries the browser conversation from now on. A new
+    // connection ends the old opener, and with it its forwarding pages.
+    void ConnectBrowser(web::DdeInstance& dde,
+                        int pageLifetimeMs = web::BrowserOpener::kPageLifetimeMs);
+    web::DdeInstance* Dde() const { return dde_; }
+    web::BrowserOpener* Browser() const { return browser_.get(); }
     // The first start's look for installed browsers; the path cache follows.
     void RecordInstalledBrowsers();
     // The programs the user chose to start with Quillox, in their order.
