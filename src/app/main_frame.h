@@ -3,6 +3,7 @@
 #include <wx/cmndata.h>
 #include <wx/docmdi.h>
 #include <wx/timer.h>
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -95,6 +96,9 @@ class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
     void StartAutoLock();
     // A key or the mouse was used in one of the program's windows.
     void UserInput() { autoLock_.Input(); }
+    // A menu of the program's windows opened or closed: a command chosen
+    // from it may still need its document.
+    void MenuShown(bool open) { openMenus_ = open ? openMenus_ + 1 : std::max(openMenus_ - 1, 0); }
     void ScreenLocked();
     // Locks now if a lock is due and no dialog or wait is in the way; a
     // document with changes that cannot be saved quietly stays open.
@@ -156,6 +160,7 @@ class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
     std::unique_ptr<web::BrowserOpener> browser_;
     AutoLock autoLock_;
     wxTimer lockTimer_;
+    int openMenus_ = 0;
     std::unique_ptr<ModalDialogs> modalDialogs_;
     std::unique_ptr<ScreenLockMonitor> screenLock_;
     // Paper, orientation and printer for every print and preview.

@@ -43,10 +43,11 @@ void CMainFrame::CheckAutoLock() {
     if (!autoLock_.Due(prefs::Read(prefs::kLockAfterIdleMinutes))) {
         return;
     }
-    // A dialog (closing a document under it would pull its cards away), or a wait for a browser
+    // A dialog or menu (closing a document under it would pull its cards
+    // away), or a wait for a browser
     // that handles events meanwhile, may hold a document's cards: tried again at the next check.
     const wxEventLoopBase* loop = wxEventLoopBase::GetActive();
-    if ((modalDialogs_ != nullptr && modalDialogs_->AnyOpen()) ||
+    if ((modalDialogs_ != nullptr && modalDialogs_->AnyOpen()) || openMenus_ > 0 ||
         (loop != nullptr && loop->IsYielding())) {
         return;
     }

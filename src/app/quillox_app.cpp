@@ -112,9 +112,14 @@ void QuilloxApp::OnAbout(wxCommandEvent&) {
 
 int QuilloxApp::FilterEvent(wxEvent& event) {
     // The frame, while it is there: input may come as it goes.
-    if (IsUserInput(event.GetEventType())) {
+    const wxEventType type = event.GetEventType();
+    if (IsUserInput(type) || type == wxEVT_MENU_OPEN || type == wxEVT_MENU_CLOSE) {
         if (auto* frame = dynamic_cast<CMainFrame*>(GetTopWindow())) {
-            frame->UserInput();
+            if (IsUserInput(type)) {
+                frame->UserInput();
+            } else {
+                frame->MenuShown(type == wxEVT_MENU_OPEN);
+            }
         }
     }
     return splash::TakesEvent(event) ? static_cast<int>(Event_Processed)

@@ -132,6 +132,35 @@ TEST_F(LockTest, TheScreenLockingLocksWhenTheUserWantsIt) {
     EXPECT_FALSE(IsOpen(document));
 }
 
+TEST_F(LockTest, AnOpenMenuOrDialogHoldsTheLockBack) {
+    CQuilloxNewDoc* document = OpenEncrypted(WriteFile("menu.qxe", {{0, "a"}}, kPassword));
+    wxMenuEvent opened(wxEVT_MENU_OPEN, 0, nullptr);
+    Frame()->ProcessWindowEvent(opened);
+    Pass(1min);
+    EXPECT_TRUE(IsOpen(document));
+    wxMenuEvent closed(wxEVT_MENU_CLOSE, 0, nullptr);
+    Frame()->ProcessWindowEvent(closed);
+    Pass(5s);
+    EXPECT_FALSE(IsOpen(document));
+
+    // A modal dialog shown while the lock is due: the lock waits for it.
+    document = OpenEncrypted(WriteFile("dialog.qxe", {{0, "a"}}, kPassword));
+    Frame()->UserInput();  // as opening it took
+    now_ += 1min;
+    bool openDuringDialog = false;
+    wxDialog* dialog = new wxDialog(Frame(), wxID_ANY, "Waiting");
+    dialog->CallAfter([&] {
+        Frame()->CheckAutoLock();
+        openDuringDialog = IsOpen(document);
+        dialog->EndModal(wxID_OK);
+    });
+    dialog->ShowModal();
+    dialog->Destroy();
+    EXPECT_TRUE(openDuringDialog);
+    Pass(5s);
+    EXPECT_FALSE(IsOpen(document));
+}
+
 // A session bus of the test's own, ended with the test.
 class PrivateBus {
   public:
