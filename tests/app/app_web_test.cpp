@@ -2,6 +2,7 @@
 // stand-ins for xdg-open and a test browser serving "IExplore" over the same
 // local sockets, the browser's callbacks to the program's own names, and who
 // may serve those names.
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -318,16 +319,28 @@ TEST_F(WebPageTest, CredentialsReachXdgOpenOnlyInAPageOfTheUsersOwn) {
     EXPECT_FALSE(fs::exists(second));
 }
 
-TEST_F(WebPageTest, AFailingXdgOpenIsToldAndItsPageRemoved) {
-    WriteTestProgram("xdg-open", RecordingProgram(record_, 3));
+TEST_F(WebPageTest, AFailingXdgOpenIsToldItsPageRemovedAndWhatItPrintsDropped) {
+    // xdg-open prints the address it failed to open, as the real one does.
+    WriteTestProgram("xdg-open",
+                     "echo \"xdg-open: cannot open $1\" >&2\n" + RecordingProgram(record_, 3));
     OpenWebCards();
+    // Our error output, for the test's length.
+    const fs::path errors = folder_ / "stderr.txt";
+    const int saved = dup(STDERR_FILENO);
+    const int file = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    ASSERT_GE(file, 0);
+    dup2(file, STDERR_FILENO);
+    close(file);
     wxTEST_DIALOG(
         {
             SendCommand(cmd::kLoadWebPageMenu);
-            ASSERT_TRUE(WaitFor([&] { return Frame()->Browser()->Pages().empty(); }));
+            WaitFor([&] { return Frame()->Browser()->Pages().empty(); });
             ProcessPendingEvents();
         },
         ExpectMessage("xdg-open could not open the web page (exit status 3)."));
+    dup2(saved, STDERR_FILENO);
+    close(saved);
+    EXPECT_EQ(ReadText(errors).find("cannot open"), std::string::npos) << ReadText(errors);
     const std::vector<std::string> opened = ReadLines(record_);
     ASSERT_EQ(opened.size(), 2u);
     EXPECT_FALSE(fs::exists(PathOfFileAddress(opened[1])));
