@@ -11,9 +11,9 @@
 namespace quillox::web {
 
 // The folder: "quillox-pages" in XDG_RUNTIME_DIR (memory, not disk) when that
-// is an absolute path, else "quillox/pages" in XDG_CACHE_HOME or ~/.cache.
-// Empty when none of them is known. (On Windows: "Quillox\pages" in the
-// first, LOCALAPPDATA.)
+// is a folder of the user's that no one else may write to, else "quillox/pages" in XDG_CACHE_HOME
+// or ~/.cache. Empty when none of them is known. (On Windows: "Quillox\pages" in the first,
+// LOCALAPPDATA.)
 std::string PrivatePagesFolder(const char* runtimeDir, const char* cacheHome, const char* home);
 // The same from this process's environment.
 std::string PrivatePagesFolder();

@@ -21,6 +21,14 @@ bool IsAbsolute(const char* path) {
     return path != nullptr && path[0] == '/';
 }
 
+// A folder of the user's that no one else may write to: not a shared one
+// such as /tmp, where another user could take our name first.
+bool IsOwnFolder(const char* path) {
+    struct stat status {};
+    return IsAbsolute(path) && lstat(path, &status) == 0 && S_ISDIR(status.st_mode) &&
+           status.st_uid == geteuid() && (status.st_mode & 022) == 0;
+}
+
 std::string Reason(const std::string& what) {
     return what + ": " + std::strerror(errno);
 }
@@ -88,7 +96,7 @@ bool IsPageName(const std::string& name) {
 }  // namespace
 
 std::string PrivatePagesFolder(const char* runtimeDir, const char* cacheHome, const char* home) {
-    if (IsAbsolute(runtimeDir)) {
+    if (IsOwnFolder(runtimeDir)) {
         return std::string(runtimeDir) + "/quillox-pages";
     }
     if (IsAbsolute(cacheHome)) {

@@ -119,7 +119,18 @@ TEST(ForwardingPage, FileAddressesEncodeAllButPlainCharacters) {
 }
 
 TEST(PrivatePages, FolderPrefersMemoryThenTheCache) {
-    EXPECT_EQ(PrivatePagesFolder("/run/user/7", "/c", "/h"), "/run/user/7/quillox-pages");
+    const fs::path runtime =
+        fs::temp_directory_path() / ("quillox-runtime-" + std::to_string(std::random_device()()));
+    fs::create_directory(runtime);
+    fs::permissions(runtime, fs::perms::owner_all);
+    EXPECT_EQ(PrivatePagesFolder(runtime.c_str(), "/c", "/h"),
+              (runtime / "quillox-pages").string());
+    // A runtime folder others may write to, or none, is passed over.
+    fs::permissions(runtime, fs::perms::owner_all | fs::perms::group_write);
+    EXPECT_EQ(PrivatePagesFolder(runtime.c_str(), "/c", "/h"), "/c/quillox/pages");
+    fs::remove(runtime);
+    EXPECT_EQ(PrivatePagesFolder("/tmp", "/c", "/h"), "/c/quillox/pages");
+    EXPECT_EQ(PrivatePagesFolder(runtime.c_str(), "/c", "/h"), "/c/quillox/pages");
     EXPECT_EQ(PrivatePagesFolder("relative", "/c", "/h"), "/c/quillox/pages");
     EXPECT_EQ(PrivatePagesFolder(nullptr, "", "/h"), "/h/.cache/quillox/pages");
     EXPECT_EQ(PrivatePagesFolder(nullptr, nullptr, nullptr), "");
