@@ -10,6 +10,8 @@ QUILLOX_PACKAGES=(
     libxml2-dev libxml2-utils
     libwxgtk3.2-dev libgtk-3-dev
     xvfb xauth
+    # reading what the program offers on the clipboard
+    xclip
     # the memory-image test of quillox-cli
     gdb
     # reading printed pages back in the tests

@@ -10,6 +10,8 @@
 #include "app/category_bar.h"
 #include "app/child_frame.h"
 #include "app/command_keys.h"
+#include "app/modal_dialogs.h"
+#include "app/screen_lock.h"
 #include "cards/generate_password_dialog.h"
 #include "cards/generator_use.h"
 #include "cards/quillox_view.h"

@@ -3,15 +3,19 @@
 #include <wx/cmndata.h>
 #include <wx/docmdi.h>
 #include <wx/timer.h>
+#include <algorithm>
 #include <memory>
 #include <string>
 
+#include "app/auto_lock.h"
 #include "document/document_host.h"
 #include "web/browser_opener.h"
 
 namespace quillox {
 
 class CategoryBar;
+class ModalDialogs;
+class ScreenLockMonitor;
 class CQuilloxNewDoc;
 class CQuilloxNewView;
 namespace web {
@@ -24,6 +28,7 @@ class DdeInstance;
 class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
   public:
     CMainFrame(wxDocManager* manager, const wxString& title);
+    ~CMainFrame() override;
 
     CategoryBar* GetCategoryBar() const { return categoryBar_; }
 
@@ -74,12 +79,32 @@ class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
     void ShowCategoryBar(bool shown) override;
 
     // The browser and helper programs (main_frame_web.cpp). The process's
-    // DDE instance carries the browser conversation from now on.
-    void ConnectBrowser(web::DdeInstance& dde);
+    // DDE instance carries the browser conversation from now on. A new
+    // connection ends the old opener, and with it its forwarding pages.
+    void ConnectBrowser(web::DdeInstance& dde,
+                        int pageLifetimeMs = web::BrowserOpener::kPageLifetimeMs);
+    web::DdeInstance* Dde() const { return dde_; }
+    web::BrowserOpener* Browser() const { return browser_.get(); }
     // The first start's look for installed browsers; the path cache follows.
     void RecordInstalledBrowsers();
     // The programs the user chose to start with Quillox, in their order.
     void PerformStartUpLaunches();
+
+    // Locking encrypted documents when the user leaves (main_frame_lock.cpp):
+    // after "Lock After Idle Minutes" without input, or when the screen locks
+    // and "Lock When Screen Locks" is 1. Checked every few seconds from now on.
+    void StartAutoLock();
+    // A key or the mouse was used in one of the program's windows.
+    void UserInput() { autoLock_.Input(); }
+    // A menu of the program's windows opened or closed: a command chosen
+    // from it may still need its document.
+    void MenuShown(bool open) { openMenus_ = open ? openMenus_ + 1 : std::max(openMenus_ - 1, 0); }
+    void ScreenLocked();
+    // Locks now if a lock is due and no dialog or wait is in the way; a
+    // document with changes that cannot be saved quietly stays open.
+    void CheckAutoLock();
+    // Tests let time pass without waiting for it.
+    void SetAutoLockClock(AutoLock::Clock clock) { autoLock_ = AutoLock(std::move(clock)); }
 
   protected:
     // Commands that their update rule disables do nothing from any route
@@ -110,6 +135,11 @@ class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
     void OnUpdateToggleToolbar(wxUpdateUIEvent& event);
     void OnUpdateToggleStatusBar(wxUpdateUIEvent& event);
 
+    // Closes or saves and closes what the lock takes; false when documents
+    // with changes had to stay open.
+    bool LockDocuments();
+    void OnLockTimer(wxTimerEvent& event);
+
     void BindWebCommands();
     void OnLoadWebPage(wxCommandEvent& event);
     void OnGetWebPage(wxCommandEvent& event);
@@ -128,6 +158,11 @@ class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
     long printNotes_ = 1;
     web::DdeInstance* dde_ = nullptr;
     std::unique_ptr<web::BrowserOpener> browser_;
+    AutoLock autoLock_;
+    wxTimer lockTimer_;
+    int openMenus_ = 0;
+    std::unique_ptr<ModalDialogs> modalDialogs_;
+    std::unique_ptr<ScreenLockMonitor> screenLock_;
     // Paper, orientation and printer for every print and preview.
     wxPageSetupDialogData pageSetup_;
 

@@ -12,6 +12,7 @@
 #include "web/browser_page.h"
 #include "web/browser_setup.h"
 #include "web/helper_programs.h"
+#include "web/private_pages.h"
 #include "web/user_guide.h"
 #include "web/web_address.h"
 
@@ -38,9 +39,10 @@ void CMainFrame::BindWebCommands() {
     Bind(wxEVT_MENU, &CMainFrame::OnHomePage, this, cmd::kHomePage);
 }
 
-void CMainFrame::ConnectBrowser(web::DdeInstance& dde) {
+void CMainFrame::ConnectBrowser(web::DdeInstance& dde, int pageLifetimeMs) {
     dde_ = &dde;
-    browser_ = std::make_unique<web::BrowserOpener>(dde);
+    browser_.reset();
+    browser_ = std::make_unique<web::BrowserOpener>(dde, web::PrivatePagesFolder(), pageLifetimeMs);
 }
 
 void CMainFrame::RecordInstalledBrowsers() {

@@ -35,6 +35,16 @@ bool QuilloxApp::OnCmdLineParsed(wxCmdLineParser& parser) {
     return wxApp::OnCmdLineParsed(parser);
 }
 
+namespace {
+
+// The keyboard and mouse events that show the user is at the program.
+bool IsUserInput(wxEventType type) {
+    return type == wxEVT_KEY_DOWN || type == wxEVT_LEFT_DOWN || type == wxEVT_RIGHT_DOWN ||
+           type == wxEVT_MIDDLE_DOWN || type == wxEVT_MOTION || type == wxEVT_MOUSEWHEEL;
+}
+
+}  // namespace
+
 bool QuilloxApp::OnInit() {
     if (!wxApp::OnInit() || embedded_) {
         return false;
@@ -67,6 +77,7 @@ bool QuilloxApp::OnInit() {
     frame_->Show();
     frame_->Update();
     frame_->LoadHelperPathCache();
+    frame_->StartAutoLock();
     PerformStartUpChoices();
     return true;
 }
@@ -100,6 +111,17 @@ void QuilloxApp::OnAbout(wxCommandEvent&) {
 }
 
 int QuilloxApp::FilterEvent(wxEvent& event) {
+    // The frame, while it is there: input may come as it goes.
+    const wxEventType type = event.GetEventType();
+    if (IsUserInput(type) || type == wxEVT_MENU_OPEN || type == wxEVT_MENU_CLOSE) {
+        if (auto* frame = dynamic_cast<CMainFrame*>(GetTopWindow())) {
+            if (IsUserInput(type)) {
+                frame->UserInput();
+            } else {
+                frame->MenuShown(type == wxEVT_MENU_OPEN);
+            }
+        }
+    }
     return splash::TakesEvent(event) ? static_cast<int>(Event_Processed)
                                      : static_cast<int>(Event_Skip);
 }

@@ -1,6 +1,7 @@
 #include "cards/clipboard_text.h"
 
 #include <wx/clipbrd.h>
+#include <wx/dataobj.h>
 #include <wx/timer.h>
 #include <chrono>
 #include <memory>
@@ -43,6 +44,17 @@ void StartTimer(Keeper& keeper, int milliseconds) {
 
 // Taking the clipboard with an empty text and letting it go again leaves it
 // empty, also where a clipboard manager holds a copy of what we put there.
+// The text with the hint that clipboard histories honour (KDE's and others'):
+// they keep no copy of what carries it.
+wxDataObject* SecretTextData(const wxString& text) {
+    auto* data = new wxDataObjectComposite;
+    data->Add(new wxTextDataObject(text), true);
+    auto* hint = new wxCustomDataObject(wxDataFormat(kPasswordManagerHintFormat));
+    hint->SetData(sizeof kPasswordManagerHint - 1, kPasswordManagerHint);
+    data->Add(hint);
+    return data;
+}
+
 void EmptyOpenClipboard() {
     wxTheClipboard->SetData(new wxTextDataObject(wxString()));
     wxTheClipboard->Clear();
@@ -55,7 +67,7 @@ ClipboardResult PutTextOnClipboard(std::string_view text) {
         return ClipboardResult::NotOpened;
     }
     std::string utf8 = Cp1252ToUtf8(text);
-    const bool set = wxTheClipboard->SetData(new wxTextDataObject(wxString::FromUTF8(utf8)));
+    const bool set = wxTheClipboard->SetData(SecretTextData(wxString::FromUTF8(utf8)));
     wxTheClipboard->Close();
     if (set) {
         Keeper& keeper = TheKeeper();

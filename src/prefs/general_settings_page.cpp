@@ -12,9 +12,12 @@ namespace {
 constexpr int kMinMinutes = 0;
 constexpr int kMaxMinutes = 30;
 constexpr int kMaxClearSeconds = 3600;
+// A day: longer than anyone leaves a desk unlocked on purpose.
+constexpr int kMaxLockMinutes = 1440;
 
-int ClearSecondsShown(long seconds) {
-    return static_cast<int>(std::clamp<long>(seconds, 0, kMaxClearSeconds));
+// What a spin control from 0 to its maximum shows of a stored value.
+int Shown(long value, int maximum) {
+    return static_cast<int>(std::clamp<long>(value, 0, maximum));
 }
 
 // The spin shows the number the text starts with; any other text counts as 0.
@@ -64,9 +67,21 @@ CGeneralSettingsPref::CGeneralSettingsPref(wxWindow* parent, PreferenceValues& v
                   wxALIGN_CENTER_VERTICAL | wxRIGHT, gap);
     clearing->Add(clearClipboard_, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, gap);
     clearing->Add(new wxStaticText(globalBox, wxID_ANY, "seconds"), 0, wxALIGN_CENTER_VERTICAL);
+    lockIdleMinutes_ =
+        new wxSpinCtrl(globalBox, kLockIdleMinutesId, wxEmptyString, wxDefaultPosition,
+                       wxDefaultSize, wxSP_ARROW_KEYS, 0, kMaxLockMinutes);
+    lockIdleMinutes_->SetName("Lock after idle minutes");
+    lockIdleMinutes_->SetToolTip("0 never locks for want of input");
+    auto* idle = new wxBoxSizer(wxHORIZONTAL);
+    idle->Add(new wxStaticText(globalBox, wxID_ANY, "Lock After Idle Minutes:"), 0,
+              wxALIGN_CENTER_VERTICAL | wxRIGHT, gap);
+    idle->Add(lockIdleMinutes_, 0, wxALIGN_CENTER_VERTICAL);
+    lockWithScreen_ = new wxCheckBox(globalBox, kLockWithScreenId, "Lock when the screen locks");
     global->Add(period, 0, wxALL, gap);
     global->Add(showPassword_, 0, wxALL, gap);
     global->Add(clearing, 0, wxALL, gap);
+    global->Add(idle, 0, wxALL, gap);
+    global->Add(lockWithScreen_, 0, wxALL, gap);
 
     auto* dates = new wxStaticBoxSizer(wxVERTICAL, this, "Select Date Format");
     dateFormats_ = new wxListBox(dates->GetStaticBox(), kDateFormatsId);
@@ -90,7 +105,9 @@ CGeneralSettingsPref::CGeneralSettingsPref(wxWindow* parent, PreferenceValues& v
     minutes_->Enable(automaticSave_->GetValue());
     spin_->Enable(automaticSave_->GetValue());
     showPassword_->SetValue(values_.showPasswordAlways != 0);
-    clearClipboard_->SetValue(ClearSecondsShown(values_.clearClipboardSeconds));
+    clearClipboard_->SetValue(Shown(values_.clearClipboardSeconds, kMaxClearSeconds));
+    lockIdleMinutes_->SetValue(Shown(values_.lockAfterIdleMinutes, kMaxLockMinutes));
+    lockWithScreen_->SetValue(values_.lockWhenScreenLocks != 0);
     if (values_.dateFormat >= 0 && values_.dateFormat < kDateFormatCount) {
         dateFormats_->SetSelection(static_cast<int>(values_.dateFormat));
     }
@@ -106,9 +123,13 @@ bool CGeneralSettingsPref::TransferDataFromWindow() {
     values_.automaticSaveMinutes = minutes_->GetValue();
     values_.showPasswordAlways = showPassword_->GetValue() ? 1 : 0;
     // A stored value beyond the control's range stays unless changed here.
-    if (clearClipboard_->GetValue() != ClearSecondsShown(values_.clearClipboardSeconds)) {
+    if (clearClipboard_->GetValue() != Shown(values_.clearClipboardSeconds, kMaxClearSeconds)) {
         values_.clearClipboardSeconds = clearClipboard_->GetValue();
     }
+    if (lockIdleMinutes_->GetValue() != Shown(values_.lockAfterIdleMinutes, kMaxLockMinutes)) {
+        values_.lockAfterIdleMinutes = lockIdleMinutes_->GetValue();
+    }
+    values_.lockWhenScreenLocks = lockWithScreen_->GetValue() ? 1 : 0;
     values_.dateFormat = dateFormats_->GetSelection();
     return true;
 }

@@ -13,7 +13,8 @@
 namespace quillox::prefs {
 
 // The "General" page: web browser, automatic save, password display, how
-// long copied texts stay on the clipboard and the date format of card dates.
+// long copied texts stay on the clipboard, when encrypted documents lock and
+// the date format of card dates.
 class CGeneralSettingsPref : public wxPanel {
   public:
     enum {
@@ -25,6 +26,8 @@ class CGeneralSettingsPref : public wxPanel {
         kShowPasswordId = 1090,
         kDateFormatsId = 1150,
         kClearClipboardId = 1151,
+        kLockIdleMinutesId = 1152,
+        kLockWithScreenId = 1153,
     };
 
     // Shows values, lists today's date in every format and decides once
@@ -45,6 +48,8 @@ class CGeneralSettingsPref : public wxPanel {
     wxSpinButton* spin_ = nullptr;
     wxCheckBox* showPassword_ = nullptr;
     wxSpinCtrl* clearClipboard_ = nullptr;
+    wxSpinCtrl* lockIdleMinutes_ = nullptr;
+    wxCheckBox* lockWithScreen_ = nullptr;
     wxListBox* dateFormats_ = nullptr;
 };
 

@@ -13,6 +13,8 @@ PreferenceValues LoadPreferenceValues() {
     values.showPasswordAlways = Read(kShowPasswordAlways);
     values.dateFormat = Read(kDateFormat);
     values.clearClipboardSeconds = Read(kClearClipboardSeconds);
+    values.lockAfterIdleMinutes = Read(kLockAfterIdleMinutes);
+    values.lockWhenScreenLocks = Read(kLockWhenScreenLocks);
     values.checkOpenFiles = Read(kCheckOpenFiles);
     values.launchWebBrowser = Read(kLaunchWebBrowser);
     values.launchFtp = Read(kLaunchFtp);
@@ -39,6 +41,8 @@ void SavePreferenceValues(const PreferenceValues& values) {
     Write(kShowPasswordAlways, values.showPasswordAlways);
     Write(kDateFormat, values.dateFormat);
     Write(kClearClipboardSeconds, values.clearClipboardSeconds);
+    Write(kLockAfterIdleMinutes, values.lockAfterIdleMinutes);
+    Write(kLockWhenScreenLocks, values.lockWhenScreenLocks);
     Write(kCheckOpenFiles, values.checkOpenFiles);
     Write(kLaunchWebBrowser, values.launchWebBrowser);
     Write(kLaunchFtp, values.launchFtp);

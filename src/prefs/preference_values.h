@@ -18,6 +18,8 @@ struct PreferenceValues {
     long showPasswordAlways = 0;
     long dateFormat = 0;  // -1 when no format is selected
     long clearClipboardSeconds = 10;
+    long lockAfterIdleMinutes = 0;
+    long lockWhenScreenLocks = 1;
     // "At Start Up"
     long checkOpenFiles = 0;
     long launchWebBrowser = 0;

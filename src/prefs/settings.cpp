@@ -22,6 +22,8 @@ constexpr char kStartUp[] = "Start Up Preferences";
 const StringSetting kLastSelectedCatg{kGeneral, "LastSelectedCatg", ""};
 const IntSetting kFindCasePref{kGeneral, "Find Case Pref", 0};
 const IntSetting kClearClipboardSeconds{kGeneral, "Clear Clipboard Seconds", 10};
+const IntSetting kLockAfterIdleMinutes{kGeneral, "Lock After Idle Minutes", 0};
+const IntSetting kLockWhenScreenLocks{kGeneral, "Lock When Screen Locks", 1};
 
 const IntSetting kChooseWebBrowser{kInternet, "Choose Web Browser", 1};
 const IntSetting kAutomaticSaveCheck{kInternet, "Automatic Save Check", 0};

@@ -25,6 +25,10 @@ extern const StringSetting kLastSelectedCatg;
 extern const IntSetting kFindCasePref;
 // Seconds a copied text stays on the clipboard; 0 keeps it there.
 extern const IntSetting kClearClipboardSeconds;
+// Minutes without input after which encrypted documents lock; 0 never.
+extern const IntSetting kLockAfterIdleMinutes;
+// 1: encrypted documents lock when the screen locks.
+extern const IntSetting kLockWhenScreenLocks;
 // "Internet Preferences"
 extern const IntSetting kChooseWebBrowser;
 extern const IntSetting kAutomaticSaveCheck;

@@ -5,7 +5,10 @@
 #include <wx/process.h>
 #include <wx/utils.h>
 #include <cstdlib>
+#include <optional>
 #include <vector>
+
+#include "web/silenced_errors.h"
 
 #if !defined(_WIN32)
 #include "web/browser_detection.h"
@@ -22,7 +25,7 @@ std::string ProgramToStart(const std::string& path) {
 #endif
 }
 
-bool StartProgram(const ArgumentVector& arguments, wxProcess* watcher) {
+bool StartProgram(const ArgumentVector& arguments, wxProcess* watcher, ProgramErrors errors) {
     if (arguments.empty()) {
         return false;
     }
@@ -51,6 +54,11 @@ bool StartProgram(const ArgumentVector& arguments, wxProcess* watcher) {
     argv.push_back(nullptr);
     // A program that cannot start is reported by the caller, or not at all.
     wxLogNull quiet;
+    // The child takes the error output it has at its start.
+    std::optional<ErrorOutputSilenced> silenced;
+    if (errors == ProgramErrors::kDropped) {
+        silenced.emplace();
+    }
     return wxExecute(argv.data(), wxEXEC_ASYNC, watcher) != 0;
 }
 

@@ -15,10 +15,15 @@ namespace quillox::web {
 // can be run. Empty when there is none.
 std::string ProgramToStart(const std::string& path);
 
+// What becomes of a started program's error output: the program's own
+// (inherited), or nothing, for a program that may print what it was given.
+enum class ProgramErrors { kInherited, kDropped };
+
 // Starts arguments (UTF-8; the first the program, see ProgramToStart) and
 // returns at once. watcher, when given, hears when the program ends and
 // deletes itself then. False, with nothing shown, when the program cannot be
 // started; a watcher is then still the caller's.
-bool StartProgram(const ArgumentVector& arguments, wxProcess* watcher = nullptr);
+bool StartProgram(const ArgumentVector& arguments, wxProcess* watcher = nullptr,
+                  ProgramErrors errors = ProgramErrors::kInherited);
 
 }  // namespace quillox::web

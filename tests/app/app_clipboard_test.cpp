@@ -2,6 +2,8 @@
 // the program ends, as long as the clipboard still holds them.
 #include <wx/button.h>
 #include <wx/clipbrd.h>
+#include <cstdio>
+#include <future>
 
 #include "app/app_fixture.h"
 #include "app/real_input.h"
@@ -20,7 +22,50 @@ void WaitPastTheDelay() {
     WaitUntil([] { return false; }, 1300);
 }
 
+// What another program reads as the clipboard's target (xclip -t), while
+// this program serves the request.
+std::string ClipboardTarget(const std::string& target) {
+    std::future<std::string> read = std::async(std::launch::async, [target] {
+        std::string output;
+        const std::string command = "timeout 5 xclip -o -selection clipboard -t " + target;
+        if (FILE* pipe = popen(command.c_str(), "r")) {
+            char buffer[256];
+            for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+                output.append(buffer, n);
+            }
+            pclose(pipe);
+        }
+        return output;
+    });
+    WaitUntil(
+        [&read] { return read.wait_for(std::chrono::seconds(0)) == std::future_status::ready; },
+        6000);
+    return read.get();
+}
+
 }  // namespace
+
+TEST_F(AppTest, CopiedTextsAreMarkedSecretForClipboardHistories) {
+    prefs::Write(prefs::kClearClipboardSeconds, 0);
+    CQuilloxNewDoc* document = OpenDocument(WriteFile("hint.qxf", {{0, "site", "s3cret"}}));
+    ASSERT_NE(document, nullptr);
+    ChooseCategory("WWW Sites");
+    ActiveView()->SelectCard(document->Cards().Category(0).At(0));
+
+    for (const int command : {cmd::kCopyPasswordTool, cmd::kCopyName}) {
+        SendCommand(command);
+        const std::string targets = ClipboardTarget("TARGETS");
+        EXPECT_NE(targets.find("x-kde-passwordManagerHint\n"), std::string::npos) << targets;
+        EXPECT_NE(targets.find("UTF8_STRING\n"), std::string::npos) << targets;
+        EXPECT_EQ(ClipboardTarget("x-kde-passwordManagerHint"), "secret");
+    }
+    EXPECT_EQ(ClipboardTarget("UTF8_STRING"), "site");
+    EXPECT_EQ(ClipboardText(), "site");
+
+    // Text the user copies elsewhere carries no hint.
+    PutOnClipboard("my own text");
+    EXPECT_EQ(ClipboardTarget("TARGETS").find("x-kde-passwordManagerHint"), std::string::npos);
+}
 
 TEST_F(AppTest, ACopiedPasswordLeavesTheClipboardAfterTheDelayUnlessReplaced) {
     prefs::Write(prefs::kClearClipboardSeconds, 1);

@@ -2,6 +2,7 @@
 // stand-ins for xdg-open and a test browser serving "IExplore" over the same
 // local sockets, the browser's callbacks to the program's own names, and who
 // may serve those names.
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -176,11 +177,18 @@ TEST_F(WebPageTest, LoadWebPageFallsBackToTheDdeBrowserWhichCallsBack) {
     };
     OpenWebCards();
 
-    SendCommand(cmd::kLoadWebPageMenu);
-    ASSERT_TRUE(WaitFor([&] { return !browser.requests.empty(); }));
+    // xdg-open had the address first, through a page; its failure is told.
+    wxTEST_DIALOG(
+        {
+            SendCommand(cmd::kLoadWebPageMenu);
+            ASSERT_TRUE(WaitFor([&] { return !browser.requests.empty(); }));
+            ProcessPendingEvents();
+        },
+        ExpectMessage("xdg-open could not open the web page (exit status 4)."));
     const std::uint32_t after = static_cast<std::uint32_t>(std::time(nullptr));
-    // xdg-open had the address first, as one argument.
-    EXPECT_EQ(ReadLines(record_), (std::vector<std::string>{"xdg-open 1", kCredentialAddress}));
+    const std::vector<std::string> opened = ReadLines(record_);
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[1].rfind("file://", 0), 0u) << opened[1];
     EXPECT_EQ(browser.requests[0],
               "WWW_OpenURL \"" + std::string(kCredentialAddress) + "\",,4294967295,0,,," + server);
     EXPECT_EQ(server.rfind("Quillox", 0), 0u) << server;
@@ -212,8 +220,13 @@ TEST_F(WebPageTest, LoadWebPageFallsBackToTheDdeBrowserWhichCallsBack) {
     // Without automatic access the URL goes unchanged; a new window is window 0.
     fs::remove(record_);
     SelectCard(1);
-    ClickTool(cmd::kLoadWebPageTool);
-    ASSERT_TRUE(WaitFor([&] { return browser.requests.size() == 2; }));
+    wxTEST_DIALOG(
+        {
+            ClickTool(cmd::kLoadWebPageTool);
+            ASSERT_TRUE(WaitFor([&] { return browser.requests.size() == 2; }));
+            ProcessPendingEvents();
+        },
+        ExpectMessage("xdg-open could not open the web page (exit status 4)."));
     EXPECT_EQ(browser.requests[1].substr(0, browser.requests[1].rfind(',')),
               "WWW_OpenURL \"http://example.org/a b?q=\\\"x\\\"\",,0,0,,");
 }
@@ -231,7 +244,7 @@ TEST_F(WebPageTest, LoadWebPageHandsTheAddressToXdgOpenAsOneArgument) {
     wxUIActionSimulator keys;
     keys.Char('w', wxMOD_CONTROL);
     ASSERT_TRUE(WaitFor([&] { return ReadLines(record_).size() == 2; }));
-    EXPECT_EQ(ReadLines(record_), (std::vector<std::string>{"xdg-open 1", kCredentialAddress}));
+    EXPECT_EQ(ReadLines(record_)[1].rfind("file://", 0), 0u);
 
     fs::remove(record_);
     SelectCard(1);
@@ -251,6 +264,86 @@ TEST_F(WebPageTest, LoadWebPageHandsTheAddressToXdgOpenAsOneArgument) {
     keys.Char('w', wxMOD_CONTROL);
     WaitFor([] { return false; }, 300);
     EXPECT_FALSE(fs::exists(record_));
+}
+
+// The path of a file: address as the program writes them.
+static std::string PathOfFileAddress(const std::string& address) {
+    std::string path;
+    for (std::size_t i = 7; i < address.size(); ++i) {
+        if (address[i] == '%' && i + 2 < address.size()) {
+            path += static_cast<char>(std::stoi(address.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            path += address[i];
+        }
+    }
+    return path;
+}
+
+TEST_F(WebPageTest, CredentialsReachXdgOpenOnlyInAPageOfTheUsersOwn) {
+    WriteTestProgram("xdg-open", RecordingProgram(record_));
+    Frame()->ConnectBrowser(*Frame()->Dde(), 700);
+    OpenWebCards();
+
+    SendCommand(cmd::kLoadWebPageMenu);
+    ASSERT_TRUE(WaitFor([&] { return ReadLines(record_).size() == 2; }));
+    const std::string record = ReadText(record_);
+    for (const char* secret : {"p%40ss", "p@ss", "me:", "example.com"}) {
+        EXPECT_EQ(record.find(secret), std::string::npos) << secret;
+    }
+    const std::vector<std::string> opened = ReadLines(record_);
+    EXPECT_EQ(opened[0], "xdg-open 1");
+    ASSERT_EQ(opened[1].rfind("file://", 0), 0u) << opened[1];
+    const fs::path page = PathOfFileAddress(opened[1]);
+    EXPECT_EQ(page.parent_path(), fs::path(std::getenv("XDG_RUNTIME_DIR")) / "quillox-pages");
+    EXPECT_EQ(Frame()->Browser()->Pages(), std::vector<std::string>{page.string()});
+    struct stat status {};
+    ASSERT_EQ(lstat(page.c_str(), &status), 0);
+    EXPECT_TRUE(S_ISREG(status.st_mode));
+    EXPECT_EQ(status.st_mode & 07777, 0600u);
+    ASSERT_EQ(lstat(page.parent_path().c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0700u);
+    EXPECT_NE(ReadText(page).find(std::string("replace(\"") + kCredentialAddress + "\")"),
+              std::string::npos);
+
+    // Gone after its time, and at once with the opener at exit.
+    EXPECT_TRUE(WaitFor([&] { return !fs::exists(page); }, 5000));
+    EXPECT_TRUE(Frame()->Browser()->Pages().empty());
+    fs::remove(record_);
+    Frame()->ConnectBrowser(*Frame()->Dde());
+    SendCommand(cmd::kLoadWebPageMenu);
+    ASSERT_TRUE(WaitFor([&] { return ReadLines(record_).size() == 2; }));
+    const fs::path second = PathOfFileAddress(ReadLines(record_)[1]);
+    EXPECT_TRUE(fs::exists(second));
+    Frame()->ConnectBrowser(*Frame()->Dde());
+    EXPECT_FALSE(fs::exists(second));
+}
+
+TEST_F(WebPageTest, AFailingXdgOpenIsToldItsPageRemovedAndWhatItPrintsDropped) {
+    // xdg-open prints the address it failed to open, as the real one does.
+    WriteTestProgram("xdg-open",
+                     "echo \"xdg-open: cannot open $1\" >&2\n" + RecordingProgram(record_, 3));
+    OpenWebCards();
+    // Our error output, for the test's length.
+    const fs::path errors = folder_ / "stderr.txt";
+    const int saved = dup(STDERR_FILENO);
+    const int file = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    ASSERT_GE(file, 0);
+    dup2(file, STDERR_FILENO);
+    close(file);
+    wxTEST_DIALOG(
+        {
+            SendCommand(cmd::kLoadWebPageMenu);
+            WaitFor([&] { return Frame()->Browser()->Pages().empty(); });
+            ProcessPendingEvents();
+        },
+        ExpectMessage("xdg-open could not open the web page (exit status 3)."));
+    dup2(saved, STDERR_FILENO);
+    close(saved);
+    EXPECT_EQ(ReadText(errors).find("cannot open"), std::string::npos) << ReadText(errors);
+    const std::vector<std::string> opened = ReadLines(record_);
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_FALSE(fs::exists(PathOfFileAddress(opened[1])));
 }
 
 TEST_F(WebPageTest, GetWebPageOpensANewCardWithTheBrowsersPageOrTheCopiedAddress) {

@@ -150,6 +150,8 @@ TEST_F(PreferencesSheet, AFreshStoreShowsTheDefaults) {
     EXPECT_EQ(dates.GetCount(), 12u);
     EXPECT_EQ(dates.GetSelection(), 0);
     EXPECT_EQ(Control<wxSpinCtrl>(sheet, kGeneralPage, General::kClearClipboardId).GetValue(), 10);
+    EXPECT_EQ(Control<wxSpinCtrl>(sheet, kGeneralPage, General::kLockIdleMinutesId).GetValue(), 0);
+    EXPECT_TRUE(Control<wxCheckBox>(sheet, kGeneralPage, General::kLockWithScreenId).GetValue());
 
     for (int id :
          {StartUp::kOpenRecentFileId, StartUp::kLaunchWebBrowserId, StartUp::kLaunchFtpId,
@@ -206,6 +208,8 @@ int ChangeEveryPage(CPrefPropertySheet* sheet, int answer) {
     Control<wxTextCtrl>(*sheet, kGeneralPage, General::kMinutesId).ChangeValue("45");
     Select(Control<wxListBox>(*sheet, kGeneralPage, General::kDateFormatsId), 4);
     Control<wxSpinCtrl>(*sheet, kGeneralPage, General::kClearClipboardId).SetValue(0);
+    Control<wxSpinCtrl>(*sheet, kGeneralPage, General::kLockIdleMinutesId).SetValue(15);
+    Control<wxCheckBox>(*sheet, kGeneralPage, General::kLockWithScreenId).SetValue(false);
     Control<wxCheckBox>(*sheet, kStartUpPage, StartUp::kLaunchEmailId).SetValue(true);
     Control<wxTextCtrl>(*sheet, kPathsPage, Paths::kTelnetPathId).ChangeValue("/usr/bin/telnet");
     Control<wxCheckBox>(*sheet, kPrintPage, Print::kPrintNotesId).SetValue(true);
@@ -221,10 +225,11 @@ TEST_F(PreferencesSheet, OkStoresWhatTheSheetShowsAndCancelStoresNothing) {
     EXPECT_FALSE(confirmed);
     for (const char* entry :
          {"/General Preferences/Clear Clipboard Seconds",
-          "/Internet Preferences/Choose Web Browser", "/Internet Preferences/Automatic Save",
-          "/Internet Preferences/Date Format", "/Internet Preferences/Telnet File Path",
-          "/Start Up Preferences/Print Notes", "/Print Preferences/Print Notes",
-          "/Print Preferences/Print ATM"}) {
+          "/General Preferences/Lock After Idle Minutes",
+          "/General Preferences/Lock When Screen Locks", "/Internet Preferences/Choose Web Browser",
+          "/Internet Preferences/Automatic Save", "/Internet Preferences/Date Format",
+          "/Internet Preferences/Telnet File Path", "/Start Up Preferences/Print Notes",
+          "/Print Preferences/Print Notes", "/Print Preferences/Print ATM"}) {
         EXPECT_FALSE(wxConfigBase::Get()->HasEntry(entry)) << entry;
     }
 
@@ -237,6 +242,8 @@ TEST_F(PreferencesSheet, OkStoresWhatTheSheetShowsAndCancelStoresNothing) {
     EXPECT_EQ(Read(kAutomaticSave), "45");
     EXPECT_EQ(Read(kDateFormat), 4);
     EXPECT_EQ(Read(kClearClipboardSeconds), 0);
+    EXPECT_EQ(Read(kLockAfterIdleMinutes), 15);
+    EXPECT_EQ(Read(kLockWhenScreenLocks), 0);
     EXPECT_EQ(Read(kLaunchEmail), 1);
     EXPECT_EQ(Read(kTelnetFilePath), "/usr/bin/telnet");
     EXPECT_EQ(Read(kPrintNotes), 1);

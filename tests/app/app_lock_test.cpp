@@ -1,0 +1,222 @@
+// Encrypted documents lock (close) when the user leaves: after the idle
+// minutes, or when the screen locks; changes are never lost on the way.
+#include <signal.h>
+#include <wx/textctrl.h>
+#include <wx/uiaction.h>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+
+#include "app/real_input.h"
+#include "app/screen_lock.h"
+#include "app/web_test_support.h"
+#include "document/decryption_password_dialog.h"
+#include "prefs/settings.h"
+
+using namespace quillox;
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr char kPassword[] = "password1";
+
+class LockTest : public AppTest {
+  protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        now_ = std::chrono::steady_clock::now();
+        Frame()->SetAutoLockClock([this] { return now_; });
+        prefs::Write(prefs::kLockAfterIdleMinutes, 1);
+        prefs::Write(prefs::kAutomaticSaveCheck, 0);
+    }
+    void TearDown() override {
+        Frame()->SetAutoLockClock(&std::chrono::steady_clock::now);
+        prefs::Write(prefs::kLockAfterIdleMinutes, 0);
+        AppTest::TearDown();
+    }
+
+    CQuilloxNewDoc* OpenEncrypted(const std::string& path) {
+        CQuilloxNewDoc* document = nullptr;
+        wxTEST_DIALOG(document = OpenDocument(path),
+                      ExpectDialog<DecryptionPasswordDialog>([](DecryptionPasswordDialog* dialog) {
+                          Control<wxTextCtrl>(*dialog, DecryptionPasswordDialog::kPasswordId)
+                              .SetValue(kPassword);
+                          return wxID_OK;
+                      }));
+        return document;
+    }
+
+    static bool IsOpen(const CQuilloxNewDoc* document) {
+        const auto documents = Manager()->GetDocumentsVector();
+        return std::find(documents.begin(), documents.end(), document) != documents.end();
+    }
+    static std::size_t OpenCount() { return Manager()->GetDocumentsVector().size(); }
+
+    // Time passes, and the frame looks whether a lock is due.
+    void Pass(std::chrono::seconds time) {
+        now_ += time;
+        Frame()->CheckAutoLock();
+        ProcessPendingEvents();
+    }
+
+    std::chrono::steady_clock::time_point now_;
+};
+
+TEST_F(LockTest, AfterTheIdleMinutesEncryptedDocumentsCloseAndChangesStay) {
+    CQuilloxNewDoc* plain = OpenDocument(WriteFile("plain.qxf", {{0, "site"}}));
+    CQuilloxNewDoc* untouched = OpenEncrypted(WriteFile("untouched.qxe", {{0, "a"}}, kPassword));
+    const std::string changedPath = WriteFile("changed.qxe", {{0, "b"}}, kPassword);
+    CQuilloxNewDoc* changed = OpenEncrypted(changedPath);
+    ASSERT_TRUE(plain && untouched && changed);
+    ASSERT_TRUE(untouched->IsEncrypted() && changed->IsEncrypted());
+    auto card = std::make_unique<CardRecord>();
+    card->SetField1("added");
+    ASSERT_TRUE(changed->AddCard(0, std::move(card)));
+    ASSERT_TRUE(changed->IsModified());
+
+    Pass(59s);
+    EXPECT_EQ(OpenCount(), 3u);
+    // The unchanged encrypted document closes; the plain one stays, and so
+    // does the changed one while nothing may save it.
+    Pass(1s);
+    EXPECT_EQ(OpenCount(), 2u);
+    EXPECT_TRUE(IsOpen(plain));
+    EXPECT_TRUE(IsOpen(changed));
+    EXPECT_TRUE(changed->IsModified());
+    Pass(10min);
+    EXPECT_TRUE(IsOpen(changed));
+
+    // With automatic saving on, the waiting lock saves it and closes it.
+    const std::string before = ReadText(changedPath);
+    prefs::Write(prefs::kAutomaticSaveCheck, 1);
+    Pass(5s);
+    EXPECT_EQ(OpenCount(), 1u);
+    EXPECT_TRUE(IsOpen(plain));
+    EXPECT_NE(ReadText(changedPath), before);
+    CQuilloxNewDoc* reopened = OpenEncrypted(changedPath);
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_EQ(reopened->Cards().Category(0).Count(), 2);
+}
+
+TEST_F(LockTest, InputInTheWindowsStartsTheIdleTimeAgain) {
+    CQuilloxNewDoc* document =
+        OpenEncrypted(WriteFile("input.qxe", {{0, "a"}, {0, "b"}}, kPassword));
+    ASSERT_NE(document, nullptr);
+    ChooseCategory("WWW Sites");
+    Pass(50s);
+
+    ActiveView()->ListControl()->SetFocus();
+    wxUIActionSimulator keys;
+    keys.Char(WXK_DOWN);
+    WaitUntil([] { return false; }, 300);
+    Pass(50s);
+    EXPECT_TRUE(IsOpen(document)) << "the key press started the minute again";
+    Pass(10s);
+    EXPECT_FALSE(IsOpen(document));
+
+    // 0 minutes never lock.
+    prefs::Write(prefs::kLockAfterIdleMinutes, 0);
+    document = OpenEncrypted(WriteFile("never.qxe", {{0, "a"}}, kPassword));
+    Pass(24h);
+    EXPECT_TRUE(IsOpen(document));
+}
+
+TEST_F(LockTest, TheScreenLockingLocksWhenTheUserWantsIt) {
+    prefs::Write(prefs::kLockAfterIdleMinutes, 0);
+    CQuilloxNewDoc* document = OpenEncrypted(WriteFile("screen.qxe", {{0, "a"}}, kPassword));
+    prefs::Write(prefs::kLockWhenScreenLocks, 0);
+    Frame()->ScreenLocked();
+    EXPECT_TRUE(IsOpen(document));
+    prefs::Write(prefs::kLockWhenScreenLocks, 1);
+    Frame()->ScreenLocked();
+    EXPECT_FALSE(IsOpen(document));
+}
+
+TEST_F(LockTest, AnOpenMenuOrDialogHoldsTheLockBack) {
+    CQuilloxNewDoc* document = OpenEncrypted(WriteFile("menu.qxe", {{0, "a"}}, kPassword));
+    wxMenuEvent opened(wxEVT_MENU_OPEN, 0, nullptr);
+    Frame()->ProcessWindowEvent(opened);
+    Pass(1min);
+    EXPECT_TRUE(IsOpen(document));
+    wxMenuEvent closed(wxEVT_MENU_CLOSE, 0, nullptr);
+    Frame()->ProcessWindowEvent(closed);
+    Pass(5s);
+    EXPECT_FALSE(IsOpen(document));
+
+    // A modal dialog shown while the lock is due: the lock waits for it.
+    document = OpenEncrypted(WriteFile("dialog.qxe", {{0, "a"}}, kPassword));
+    Frame()->UserInput();  // as opening it took
+    now_ += 1min;
+    bool openDuringDialog = false;
+    wxDialog* dialog = new wxDialog(Frame(), wxID_ANY, "Waiting");
+    dialog->CallAfter([&] {
+        Frame()->CheckAutoLock();
+        openDuringDialog = IsOpen(document);
+        dialog->EndModal(wxID_OK);
+    });
+    dialog->ShowModal();
+    dialog->Destroy();
+    EXPECT_TRUE(openDuringDialog);
+    Pass(5s);
+    EXPECT_FALSE(IsOpen(document));
+}
+
+// A session bus of the test's own, ended with the test.
+class PrivateBus {
+  public:
+    PrivateBus() {
+        if (FILE* pipe =
+                popen("dbus-daemon --session --fork --print-address=1 --print-pid=1", "r")) {
+            char line[512];
+            if (fgets(line, sizeof line, pipe) != nullptr) {
+                address = std::string(line).substr(0, std::string(line).find('\n'));
+            }
+            if (fgets(line, sizeof line, pipe) != nullptr) {
+                pid_ = std::atoi(line);
+            }
+            pclose(pipe);
+        }
+    }
+    ~PrivateBus() {
+        if (pid_ > 0) {
+            kill(pid_, SIGTERM);
+        }
+    }
+    PrivateBus(const PrivateBus&) = delete;
+    PrivateBus& operator=(const PrivateBus&) = delete;
+
+    // Emits the screen saver's ActiveChanged with active ("true"/"false").
+    bool ScreenSaverActive(const std::string& active) const {
+        const std::string command =
+            "DBUS_SESSION_BUS_ADDRESS='" + address +
+            "' gdbus emit --session --object-path /org/freedesktop/ScreenSaver --signal "
+            "org.freedesktop.ScreenSaver.ActiveChanged " +
+            active;
+        return std::system(command.c_str()) == 0;
+    }
+
+    std::string address;
+
+  private:
+    int pid_ = 0;
+};
+
+TEST(ScreenLock, TheScreenSaverGoingActiveOnTheSessionBusIsHeard) {
+    PrivateBus bus;
+    ASSERT_FALSE(bus.address.empty()) << "dbus-daemon did not start";
+    int locks = 0;
+    const auto monitor = ScreenLockMonitor::Start([&locks] { ++locks; }, bus.address);
+    // The bus learns what the monitor listens for on its own time.
+    WaitFor([] { return false; }, 300);
+    ASSERT_TRUE(bus.ScreenSaverActive("false"));
+    ASSERT_TRUE(bus.ScreenSaverActive("true"));
+    EXPECT_TRUE(WaitFor([&locks] { return locks == 1; }, 5000));
+    WaitFor([] { return false; }, 200);
+    EXPECT_EQ(locks, 1) << "ActiveChanged(false) is no lock";
+
+    // Without a bus there is nothing to hear, and nothing goes wrong.
+    const auto none = ScreenLockMonitor::Start([&locks] { ++locks; }, "unix:path=/nonexistent");
+    EXPECT_NE(none, nullptr);
+}
+
+}  // namespace
