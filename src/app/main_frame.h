@@ -11,6 +11,7 @@
 
 namespace quillox {
 
+class BrowserWait;
 class CategoryBar;
 class CQuilloxNewDoc;
 class CQuilloxNewView;
@@ -24,6 +25,7 @@ class DdeInstance;
 class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
   public:
     CMainFrame(wxDocManager* manager, const wxString& title);
+    ~CMainFrame() override;
 
     CategoryBar* GetCategoryBar() const { return categoryBar_; }
 
@@ -80,6 +82,11 @@ class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
     void RecordInstalledBrowsers();
     // The programs the user chose to start with Quillox, in their order.
     void PerformStartUpLaunches();
+    // While a request waits for the browser: keeps a close of window (the
+    // frame or a document window), or a command sent to it that would close
+    // one, for when the wait is over, and says true.
+    bool DeferWhileBrowserWaits(wxEvent& event, wxTopLevelWindow& window);
+    bool IsWaitingForBrowser() const;
 
   protected:
     // Commands that their update rule disables do nothing from any route
@@ -128,6 +135,7 @@ class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
     long printNotes_ = 1;
     web::DdeInstance* dde_ = nullptr;
     std::unique_ptr<web::BrowserOpener> browser_;
+    std::unique_ptr<BrowserWait> browserWait_;
     // Paper, orientation and printer for every print and preview.
     wxPageSetupDialogData pageSetup_;
 

@@ -3,6 +3,7 @@
 // the home page, and what of them happens at start-up.
 #include <optional>
 
+#include "app/browser_wait.h"
 #include "app/main_frame.h"
 #include "cards/quillox_view.h"
 #include "prefs/settings.h"
@@ -41,6 +42,28 @@ void CMainFrame::BindWebCommands() {
 void CMainFrame::ConnectBrowser(web::DdeInstance& dde) {
     dde_ = &dde;
     browser_ = std::make_unique<web::BrowserOpener>(dde);
+    browserWait_ = std::make_unique<BrowserWait>(*this);
+    dde.SetWaitObserver(browserWait_.get());
+}
+
+CMainFrame::~CMainFrame() {
+    if (dde_ != nullptr) {
+        dde_->SetWaitObserver(nullptr);
+    }
+}
+
+bool CMainFrame::DeferWhileBrowserWaits(wxEvent& event, wxTopLevelWindow& window) {
+    if (browserWait_ == nullptr) {
+        return false;
+    }
+    if (event.GetEventType() == wxEVT_CLOSE_WINDOW) {
+        return browserWait_->DeferClose(static_cast<wxCloseEvent&>(event), window);
+    }
+    return browserWait_->DeferCommand(event, window);
+}
+
+bool CMainFrame::IsWaitingForBrowser() const {
+    return browserWait_ != nullptr && browserWait_->IsWaiting();
 }
 
 void CMainFrame::RecordInstalledBrowsers() {
@@ -86,6 +109,10 @@ void CMainFrame::OnGetWebPage(wxCommandEvent&) {
         return;
     }
     const web::WindowInfo page = web::ReadBrowserPage(*dde_);
+    // The user asked to close while the browser was asked: no new card now.
+    if (browserWait_ != nullptr && browserWait_->HasDeferred()) {
+        return;
+    }
     if (CQuilloxNewView* view = ActiveView()) {
         view->NewCardFromWebPage(page.title, page.url);
     }

@@ -19,6 +19,7 @@ class DdeHost {
     static std::unique_ptr<DdeHost> Start(std::string& error);
 
     DdeInstance& Instance() { return instance_; }
+    WxDdeTransport& Transport() { return transport_; }
 
   private:
     explicit DdeHost(std::string folder)

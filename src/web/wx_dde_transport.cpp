@@ -74,7 +74,7 @@ class WxDdeTransport::Link : public wxConnection {
 
     std::optional<std::string> Ask(const std::string& item) {
 #if !wxUSE_DDE_FOR_IPC
-        m_sock->SetTimeout(kRequestTimeoutSeconds);
+        m_sock->SetTimeout(owner_.waitSeconds_);
 #endif
         ++busy_;
         size_t size = 0;

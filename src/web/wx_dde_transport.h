@@ -18,6 +18,8 @@ class WxDdeTransport final : public DdeTransport {
   public:
     // How long a request waits for its reply.
     static constexpr int kRequestTimeoutSeconds = 60;
+    // Tests wait less.
+    void SetWaitLimit(int seconds) { waitSeconds_ = seconds; }
 
     // folder holds the sockets; Windows needs none.
     explicit WxDdeTransport(std::string folder);
@@ -50,6 +52,7 @@ class WxDdeTransport final : public DdeTransport {
     std::map<DdeConversationHandle, Link*> links_;
     std::unique_ptr<Dialer> dialer_;
     DdeConversationHandle lastHandle_ = 0;
+    int waitSeconds_ = kRequestTimeoutSeconds;
 };
 
 }  // namespace quillox::web
