@@ -42,10 +42,11 @@ bool QuilloxApp::OnInit() {
     splash::SetEnabled(splashWanted_);
     std::string ddeError;
     dde_ = web::DdeHost::Start(ddeError);
-    if (dde_ == nullptr) {
-        wxMessageBox("DDE initialisation failed.\n\n" + wxString::FromUTF8(ddeError), "Quillox",
-                     wxOK | wxICON_ERROR);
-        return false;
+    // Without the conversation the program runs on; no browser answers it.
+    if (!ddeError.empty()) {
+        wxMessageBox("DDE initialisation failed. Quillox runs without talking to the browser.\n\n" +
+                         wxString::FromUTF8(ddeError),
+                     "Quillox", wxOK | wxICON_WARNING);
     }
     SetVendorName("QMT");
     SetAppName("Quillox");

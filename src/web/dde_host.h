@@ -14,21 +14,26 @@ namespace quillox::web {
 // viewer queries; on Windows those go to the temporary folder.
 class DdeHost {
   public:
-    // Nothing, with error saying why, when the service folder cannot be made
-    // the user's own.
+    // The conversation, or, with error saying why, a host without one when
+    // the service folder cannot be made the user's own: the program then
+    // serves no names and no browser ever answers it.
     static std::unique_ptr<DdeHost> Start(std::string& error);
+    ~DdeHost();
+    DdeHost(const DdeHost&) = delete;
+    DdeHost& operator=(const DdeHost&) = delete;
 
-    DdeInstance& Instance() { return instance_; }
-    WxDdeTransport& Transport() { return transport_; }
+    DdeInstance& Instance() { return *instance_; }
+    // The sockets' transport; nothing without the conversation.
+    WxDdeTransport* Transport() { return sockets_; }
 
   private:
-    explicit DdeHost(std::string folder)
-        : folder_(std::move(folder)), transport_(folder_), instance_(transport_, folder_) {}
+    DdeHost(std::unique_ptr<DdeTransport> transport, std::string folder);
 
     std::string folder_;
-    // Declared before the instance, which ends its conversations through it.
-    WxDdeTransport transport_;
-    DdeInstance instance_;
+    // Made before the instance, which ends its conversations through it.
+    std::unique_ptr<DdeTransport> transport_;
+    WxDdeTransport* sockets_ = nullptr;
+    std::unique_ptr<DdeInstance> instance_;
 };
 
 }  // namespace quillox::web

@@ -19,6 +19,7 @@
 #include "cards/card_dialog.h"
 #include "store/card_file.h"
 #include "ui/command_ids.h"
+#include "web/browser_dde.h"
 #include "web/dde_arguments.h"
 #include "web/dde_host.h"
 #include "web/wx_dde_transport.h"
@@ -360,7 +361,8 @@ TEST_F(AppTest, ServiceNamesAreTheUsersAloneAndStayWithTheProgramServingThem) {
     EXPECT_FALSE(second.RegisterService("../escape", peer));
     EXPECT_EQ(second.Connect("Nobody", "WWW_Alert", peer), 0u);
 
-    // A service folder open to other users is refused and left as it is.
+    // A service folder open to other users is refused and left as it is; the
+    // program goes on without the conversation.
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     const std::string saved = runtime;
     const fs::path open = folder_ / "open";
@@ -370,9 +372,13 @@ TEST_F(AppTest, ServiceNamesAreTheUsersAloneAndStayWithTheProgramServingThem) {
                                           fs::perms::others_exec);
     setenv("XDG_RUNTIME_DIR", open.c_str(), 1);
     std::string error;
-    EXPECT_EQ(web::DdeHost::Start(error), nullptr);
+    const std::unique_ptr<web::DdeHost> without = web::DdeHost::Start(error);
     setenv("XDG_RUNTIME_DIR", saved.c_str(), 1);
     EXPECT_NE(error.find("open to other users"), std::string::npos) << error;
+    ASSERT_NE(without, nullptr);
+    EXPECT_EQ(without->Transport(), nullptr);
+    EXPECT_FALSE(without->Instance().CreateObject("IExplore").IsServing());
+    EXPECT_EQ(web::BrowserWindowInfo(without->Instance()).url, "");
     EXPECT_EQ(fs::status(open / "quillox").permissions() & fs::perms::all,
               fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                   fs::perms::others_read | fs::perms::others_exec);

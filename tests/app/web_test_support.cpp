@@ -45,7 +45,9 @@ void ClickTool(int id) {
 }
 
 std::string ServiceFolder() {
-    return quillox::web::ServiceFolderPath(std::getenv("XDG_RUNTIME_DIR"), geteuid());
+    quillox::web::ServiceFolderEnvironment environment;
+    environment.runtimeDir = std::getenv("XDG_RUNTIME_DIR");
+    return quillox::web::ServiceFolderPath(environment).value_or("");
 }
 
 SilentBrowser::SilentBrowser(bool answerConnect)
