@@ -43,7 +43,7 @@ std::optional<std::string> ServiceFolder(std::string& error) {
 DdeHost::DdeHost(std::unique_ptr<DdeTransport> transport, std::string folder)
     : folder_(std::move(folder)),
       transport_(std::move(transport)),
-      sockets_(dynamic_cast<WxDdeTransport*>(transport_.get())),
+      platform_(dynamic_cast<PlatformDdeTransport*>(transport_.get())),
       instance_(std::make_unique<DdeInstance>(*transport_, folder_)) {}
 
 DdeHost::~DdeHost() {
@@ -56,7 +56,7 @@ std::unique_ptr<DdeHost> DdeHost::Start(std::string& error) {
     if (!folder) {
         return std::unique_ptr<DdeHost>(new DdeHost(std::make_unique<NoDdeTransport>(), ""));
     }
-    auto transport = std::make_unique<WxDdeTransport>(*folder);
+    auto transport = std::make_unique<PlatformDdeTransport>(*folder);
     return std::unique_ptr<DdeHost>(new DdeHost(std::move(transport), std::move(*folder)));
 }
 

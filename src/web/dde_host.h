@@ -4,11 +4,22 @@
 #include <string>
 
 #include "web/dde_instance.h"
+#if defined(_WIN32)
 #include "web/wx_dde_transport.h"
+#else
+#include "web/socket_dde_transport.h"
+#endif
 
 namespace quillox::web {
 
-// The process's DDE instance over wxWidgets IPC, made at start-up and kept
+// The transport of this platform: DDE itself on Windows, local sockets elsewhere.
+#if defined(_WIN32)
+using PlatformDdeTransport = WxDdeTransport;
+#else
+using PlatformDdeTransport = SocketDdeTransport;
+#endif
+
+// The process's DDE instance, made at start-up and kept
 // until exit. On Unix its service names are sockets in the user's private
 // service folder, which also receives the files made for the browser's
 // viewer queries; on Windows those go to the temporary folder.
@@ -24,7 +35,7 @@ class DdeHost {
 
     DdeInstance& Instance() { return *instance_; }
     // The sockets' transport; nothing without the conversation.
-    WxDdeTransport* Transport() { return sockets_; }
+    PlatformDdeTransport* Transport() { return platform_; }
 
   private:
     DdeHost(std::unique_ptr<DdeTransport> transport, std::string folder);
@@ -32,7 +43,7 @@ class DdeHost {
     std::string folder_;
     // Made before the instance, which ends its conversations through it.
     std::unique_ptr<DdeTransport> transport_;
-    WxDdeTransport* sockets_ = nullptr;
+    PlatformDdeTransport* platform_ = nullptr;
     std::unique_ptr<DdeInstance> instance_;
 };
 

@@ -152,6 +152,12 @@ void DdeInstance::RemoveConversation(DdeConversationHandle conversation) {
 }
 
 std::optional<std::string> DdeInstance::MakeViewerFile() {
+    // A browser asks once per download; a peer asking without end leaves no
+    // more than the cap behind.
+    if (viewerFiles_.size() >= kMaxViewerFiles) {
+        std::remove(viewerFiles_.front().c_str());
+        viewerFiles_.erase(viewerFiles_.begin());
+    }
     std::optional<std::string> file = CreateViewerFile(viewerFolder_);
     if (file) {
         viewerFiles_.push_back(*file);

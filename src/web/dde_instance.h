@@ -28,6 +28,10 @@ class DdeWaitObserver {
 // the user-interface thread; callbacks may arrive while a request waits.
 class DdeInstance final : public DdeCallbacks {
   public:
+    // The most files made for "WWW_QueryViewer" that are kept at once; the
+    // oldest goes when another is made.
+    static constexpr std::size_t kMaxViewerFiles = 32;
+
     // viewerFolder receives the files made for "WWW_QueryViewer"; they are
     // removed when the instance ends.
     DdeInstance(DdeTransport& transport, std::string viewerFolder);

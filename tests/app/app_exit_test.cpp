@@ -17,12 +17,11 @@ class ExitTest : public AppTest {
   protected:
     void SetUp() override {
         AppTest::SetUp();
-        wxGetApp().Dde()->Transport()->SetWaitLimit(2);
+        wxGetApp().Dde()->Transport()->SetWaitLimit(std::chrono::seconds(2));
     }
     void TearDown() override {
         if (GetMainFrame() != nullptr) {
-            wxGetApp().Dde()->Transport()->SetWaitLimit(
-                web::WxDdeTransport::kRequestTimeoutSeconds);
+            wxGetApp().Dde()->Transport()->SetWaitLimit(web::SocketDdeTransport::kWaitLimit);
             AppTest::TearDown();
         }
     }

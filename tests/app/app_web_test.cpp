@@ -22,9 +22,10 @@
 #include "web/browser_dde.h"
 #include "web/dde_arguments.h"
 #include "web/dde_host.h"
-#include "web/wx_dde_transport.h"
+#include "web/socket_dde_transport.h"
 
 using namespace quillox;
+using namespace std::string_literals;
 namespace fs = std::filesystem;
 
 namespace {
@@ -313,6 +314,128 @@ class QuietPeer : public web::DdeCallbacks {
     void OnDisconnect(web::DdeConversationHandle) override {}
 };
 
+// The newest service name of the program's own.
+std::string NewestServiceName() {
+    std::string newest;
+    for (const auto& entry : fs::directory_iterator(ServiceFolder())) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("Quillox", 0) == 0 &&
+            (name.size() > newest.size() || (name.size() == newest.size() && name > newest))) {
+            newest = name;
+        }
+    }
+    return newest;
+}
+
+// A peer writing raw bytes to a service of the program.
+class RawPeer {
+  public:
+    explicit RawPeer(const std::string& service) : fd_(socket(AF_UNIX, SOCK_STREAM, 0)) {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const std::string path = SocketOf(service);
+        std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+        EXPECT_EQ(connect(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    }
+    ~RawPeer() { close(fd_); }
+    RawPeer(const RawPeer&) = delete;
+    RawPeer& operator=(const RawPeer&) = delete;
+
+    void Send(const std::string& bytes) {
+        EXPECT_EQ(send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL),
+                  static_cast<ssize_t>(bytes.size()));
+    }
+    // What the program sent, until it ended the conversation ("ended" then
+    // follows) or a second passed.
+    std::string Received() {
+        std::string bytes;
+        WaitFor(
+            [&] {
+                char chunk[64];
+                const ssize_t got = recv(fd_, chunk, sizeof chunk, MSG_DONTWAIT);
+                if (got > 0) {
+                    bytes.append(chunk, static_cast<std::size_t>(got));
+                }
+                if (got == 0) {
+                    bytes += "ended";
+                }
+                return got == 0;
+            },
+            1000);
+        return bytes;
+    }
+
+  private:
+    int fd_;
+};
+
+std::string Length(std::uint32_t length) {
+    std::string bytes;
+    for (int i = 0; i < 4; ++i) {
+        bytes += static_cast<char>((length >> (8 * i)) & 0xFF);
+    }
+    return bytes;
+}
+
+TEST_F(AppTest, PeersBreakingTheLimitsAreDroppedAndTheProgramServesOn) {
+    SendCommand(cmd::kGetWebPageMenu);
+    const std::string service = NewestServiceName();
+    ASSERT_FALSE(service.empty());
+    {
+        // A poke announcing 4 GiB of data, in 11 bytes after the connect.
+        RawPeer peer(service);
+        peer.Send("\x0A"s + Length(9) + "WWW_Alert");
+        peer.Send("\x03"s + Length(1) + "1\x01"s + Length(0xFFFFFFFF));
+        EXPECT_EQ(peer.Received(),
+                  "\x0A"
+                  "ended");
+    }
+    {
+        // A topic of 512 MiB.
+        RawPeer peer(service);
+        peer.Send("\x0A"s + Length(512u << 20) + std::string(65536, 'T'));
+        EXPECT_EQ(peer.Received(), "ended");
+    }
+    {
+        // A request whose item is over the cap, and a code that is none.
+        RawPeer peer(service);
+        peer.Send("\x0A"s + Length(9) + "WWW_Alert\x02"s + Length(100000));
+        EXPECT_EQ(peer.Received(),
+                  "\x0A"
+                  "ended");
+        RawPeer other(service);
+        other.Send("\x2A"s);
+        EXPECT_EQ(other.Received(), "ended");
+    }
+    EXPECT_EQ(CallBack(service, "WWW_Alert"), std::string(4, '\0'));
+
+    // Endless viewer queries leave a few files, and none once the program ends.
+    for (int query = 0; query < 100; ++query) {
+        ASSERT_EQ(CallBack(service, "WWW_QueryViewer").front(), '"');
+    }
+    int files = 0;
+    for (const auto& entry : fs::directory_iterator(ServiceFolder())) {
+        files += entry.path().filename().string().rfind("nstest", 0) == 0 ? 1 : 0;
+    }
+    EXPECT_EQ(files, static_cast<int>(web::DdeInstance::kMaxViewerFiles));
+}
+
+TEST_F(AppTest, ASilentBrowserIsGivenUpWithinOneTimeLimitForConnectAndRequest) {
+    web::SocketDdeTransport& transport = *wxGetApp().Dde()->Transport();
+    transport.SetWaitLimit(std::chrono::milliseconds(600));
+    for (const bool answersConnect : {false, true}) {
+        SCOPED_TRACE(answersConnect ? "silent after the connect" : "silent from the start");
+        SilentBrowser browser(answersConnect);
+        const wxLongLong start = wxGetLocalTimeMillis();
+        SendCommand(cmd::kGetWebPageMenu);
+        const long waited = (wxGetLocalTimeMillis() - start).ToLong();
+        EXPECT_TRUE(browser.RequestArrived());
+        EXPECT_GE(waited, 550);
+        EXPECT_LT(waited, 1100);
+    }
+    transport.SetWaitLimit(web::SocketDdeTransport::kWaitLimit);
+}
+
 TEST_F(AppTest, ServiceNamesAreTheUsersAloneAndStayWithTheProgramServingThem) {
     struct stat status {};
     ASSERT_EQ(lstat(ServiceFolder().c_str(), &status), 0);
@@ -324,14 +447,7 @@ TEST_F(AppTest, ServiceNamesAreTheUsersAloneAndStayWithTheProgramServingThem) {
     const wxLongLong start = wxGetLocalTimeMillis();
     SendCommand(cmd::kGetWebPageMenu);
     EXPECT_LT((wxGetLocalTimeMillis() - start).ToLong(), 1000);
-    std::string newest;
-    for (const auto& entry : fs::directory_iterator(ServiceFolder())) {
-        const std::string name = entry.path().filename().string();
-        if (name.rfind("Quillox", 0) == 0 &&
-            (name.size() > newest.size() || (name.size() == newest.size() && name > newest))) {
-            newest = name;
-        }
-    }
+    const std::string newest = NewestServiceName();
     ASSERT_FALSE(newest.empty());
     ASSERT_EQ(lstat(SocketOf(newest).c_str(), &status), 0);
     EXPECT_TRUE(S_ISSOCK(status.st_mode));
@@ -340,7 +456,7 @@ TEST_F(AppTest, ServiceNamesAreTheUsersAloneAndStayWithTheProgramServingThem) {
     // A second program of the same user leaves a live name alone, takes over
     // the socket of one that has ended, and never removes another file.
     QuietPeer peer;
-    web::WxDdeTransport second(ServiceFolder());
+    web::SocketDdeTransport second(ServiceFolder());
     EXPECT_FALSE(second.RegisterService(newest, peer));
     EXPECT_EQ(CallBack(newest, "WWW_Alert"), std::string(4, '\0'));
 

@@ -220,8 +220,17 @@ TEST_F(DdeInstanceTest, UnknownConversationsAreAnsweredWithNothingAndViewerFiles
         viewerFile = std::get<std::string>(
             DecodeDdeReply("QCS", *browser.CallBack("Quillox1", "WWW_QueryViewer"))[0]);
         EXPECT_TRUE(std::filesystem::exists(viewerFile));
+
+        // Endless queries leave the newest few files, the oldest going first.
+        for (int query = 0; query < 200; ++query) {
+            ASSERT_TRUE(browser.CallBack("Quillox1", "WWW_QueryViewer"));
+        }
+        EXPECT_FALSE(std::filesystem::exists(viewerFile));
+        const auto files = std::distance(std::filesystem::directory_iterator(folder_),
+                                         std::filesystem::directory_iterator());
+        EXPECT_EQ(static_cast<std::size_t>(files), DdeInstance::kMaxViewerFiles);
     }
-    EXPECT_FALSE(std::filesystem::exists(viewerFile));
+    EXPECT_TRUE(std::filesystem::is_empty(folder_));
 
     // No folder to make the file in: no reply rather than a name someone else may take.
     DdeInstance instance(transport_, (folder_ / "missing").string());
