@@ -195,6 +195,43 @@ TEST_F(DdeInstanceTest, CallbacksWhileARequestWaitsGetTheirReplies) {
 #endif
 }
 
+// Records what the observer of the waits hears.
+class WaitLog : public DdeWaitObserver {
+  public:
+    void OnWaitStarted() override { events += "started "; }
+    void OnWaitEnded() override { events += "ended "; }
+    std::string events;
+};
+
+TEST_F(DdeInstanceTest, TheWaitObserverHearsOfEveryWaitOnceEvenWhenOneRunsInsideAnother) {
+    TestBrowser browser(transport_);
+    DdeInstance instance(transport_, folder_.string());
+    WaitLog log;
+    instance.SetWaitObserver(&log);
+    bool waitingInside = false;
+    bool inner = false;
+    browser.onRequest = [&](DdeConversationHandle) {
+        waitingInside = instance.IsWaiting();
+        // A second request made while the first waits, as a callback may.
+        if (!inner) {
+            inner = true;
+            BrowserWindowInfo(instance);
+        }
+    };
+    OpenAddressThroughDde(instance, "http://a/", false);
+    EXPECT_TRUE(waitingInside);
+    EXPECT_FALSE(instance.IsWaiting());
+    EXPECT_EQ(log.events, "started ended ");
+
+    // A connect that fails waits too, however briefly.
+    transport_.UnregisterService(kBrowserDdeService);
+    BrowserWindowInfo(instance);
+    EXPECT_EQ(log.events, "started ended started ended ");
+    instance.SetWaitObserver(nullptr);
+    BrowserWindowInfo(instance);
+    EXPECT_EQ(log.events, "started ended started ended ");
+}
+
 TEST_F(DdeInstanceTest, ABrowserEndingTheConversationMidRequestIsNotEndedTwice) {
     TestBrowser browser(transport_);
     DdeInstance instance(transport_, folder_.string());
