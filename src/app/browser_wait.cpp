@@ -43,8 +43,11 @@ bool BrowserWait::DeferClose(wxCloseEvent& event, wxTopLevelWindow& window) {
     if (event.CanVeto()) {
         event.Veto();
     }
-    if (std::find(closes_.begin(), closes_.end(), &window) == closes_.end()) {
-        closes_.push_back(&window);
+    const auto same = [&window](const wxWeakRef<wxTopLevelWindow>& kept) {
+        return kept.get() == &window;
+    };
+    if (std::none_of(closes_.begin(), closes_.end(), same)) {
+        closes_.emplace_back(&window);
     }
     return true;
 }
@@ -56,8 +59,8 @@ void BrowserWait::CarryOutDeferred() {
     }
     std::vector<Deferred> commands;
     commands.swap(commands_);
-    std::vector<wxWeakRef<wxTopLevelWindow>> closes(closes_.begin(), closes_.end());
-    closes_.clear();
+    std::vector<wxWeakRef<wxTopLevelWindow>> closes;
+    closes.swap(closes_);
     for (Deferred& command : commands) {
         if (command.target) {
             command.target->ProcessEvent(*command.event);

@@ -1,14 +1,13 @@
 #pragma once
 
 #include <wx/event.h>
+#include <wx/toplevel.h>
 #include <wx/utils.h>
 #include <wx/weakref.h>
 #include <memory>
 #include <vector>
 
 #include "web/dde_instance.h"
-
-class wxTopLevelWindow;
 
 namespace quillox {
 
@@ -47,7 +46,7 @@ class BrowserWait : public web::DdeWaitObserver {
         std::unique_ptr<wxEvent> event;
     };
     std::vector<Deferred> commands_;
-    std::vector<wxTopLevelWindow*> closes_;
+    std::vector<wxWeakRef<wxTopLevelWindow>> closes_;
 };
 
 }  // namespace quillox

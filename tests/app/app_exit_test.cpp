@@ -3,6 +3,7 @@
 // so they have a test program of their own.
 #include <wx/timer.h>
 #include <wx/uiaction.h>
+#include <wx/weakref.h>
 
 #include "app/web_test_support.h"
 #include "cards/card_dialog.h"
@@ -31,6 +32,8 @@ TEST_F(ExitTest, ExitWhileGetWebPageWaitsForTheBrowserClosesOnceTheRequestEnds) 
     SilentBrowser browser(true);
     ASSERT_NE(OpenDocument(WriteFile("cards.qxf", {{0, "site"}})), nullptr);
     CMainFrame* frame = Frame();
+    // Only the program may touch the frame once it may be gone.
+    const wxWeakRef<CMainFrame> alive(frame);
 
     // While the request waits, File > Exit and then the window's close button.
     bool asked = false;
@@ -44,9 +47,11 @@ TEST_F(ExitTest, ExitWhileGetWebPageWaitsForTheBrowserClosesOnceTheRequestEnds) 
         asked = true;
         waiting = frame->IsWaitingForBrowser();
         SendCommand(wxID_EXIT);
-        frame->Close();
+        if (alive) {
+            alive->Close();
+        }
         ProcessPendingEvents();
-        closedWhileWaiting = frame->IsBeingDeleted() || ActiveDoc() == nullptr;
+        closedWhileWaiting = !alive || alive->IsBeingDeleted() || ActiveDoc() == nullptr;
     });
     timer.Start(50);
 
