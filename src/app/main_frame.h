@@ -78,6 +78,8 @@ class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
     // The browser and helper programs (main_frame_web.cpp). The process's
     // DDE instance carries the browser conversation from now on.
     void ConnectBrowser(web::DdeInstance& dde);
+    // The DDE instance ends before the frame: nothing may reach it after.
+    void DisconnectBrowser();
     // The first start's look for installed browsers; the path cache follows.
     void RecordInstalledBrowsers();
     // The programs the user chose to start with Quillox, in their order.

@@ -46,10 +46,16 @@ void CMainFrame::ConnectBrowser(web::DdeInstance& dde) {
     dde.SetWaitObserver(browserWait_.get());
 }
 
-CMainFrame::~CMainFrame() {
+void CMainFrame::DisconnectBrowser() {
     if (dde_ != nullptr) {
         dde_->SetWaitObserver(nullptr);
     }
+    dde_ = nullptr;
+    browser_.reset();
+}
+
+CMainFrame::~CMainFrame() {
+    DisconnectBrowser();
 }
 
 bool CMainFrame::DeferWhileBrowserWaits(wxEvent& event, wxTopLevelWindow& window) {

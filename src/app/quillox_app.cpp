@@ -118,7 +118,11 @@ int QuilloxApp::OnExit() {
     if (wxConfigBase* config = wxConfigBase::Get(false)) {
         config->Flush();
     }
-    // The conversations and sockets end while wxWidgets still runs.
+    // The conversations and sockets end while wxWidgets still runs; a frame
+    // that outlives this no longer reaches them.
+    if (CMainFrame* frame = GetMainFrame()) {
+        frame->DisconnectBrowser();
+    }
     dde_.reset();
     return wxApp::OnExit();
 }
