@@ -21,10 +21,13 @@ class ExitTest : public AppTest {
         wxGetApp().Dde()->Transport()->SetWaitLimit(std::chrono::seconds(2));
     }
     void TearDown() override {
-        if (GetMainFrame() != nullptr) {
-            wxGetApp().Dde()->Transport()->SetWaitLimit(web::SocketDdeTransport::kWaitLimit);
-            AppTest::TearDown();
+        // The program has ended: only the test's files are left to remove.
+        if (GetMainFrame() == nullptr) {
+            std::filesystem::remove_all(folder_);
+            return;
         }
+        wxGetApp().Dde()->Transport()->SetWaitLimit(web::SocketDdeTransport::kWaitLimit);
+        AppTest::TearDown();
     }
 };
 
