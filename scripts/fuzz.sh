@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Fuzzes the file readers: load_fuzzer with arbitrary file bytes, and
 # password_fuzzer with files of every format built around fuzzed cards and
-# every kind of password answer. Both run at once for SECONDS (default 60)
-# under AddressSanitizer and UndefinedBehaviorSanitizer; the corpora are kept
+# every kind of password answer; and dde_arguments_fuzzer, which checks that
+# argument lists for the browser come back whole. All run at once for
+# SECONDS (default 60) under AddressSanitizer and UndefinedBehaviorSanitizer; the corpora are kept
 # in build-fuzz/ from run to run. Prints the executions of each and in all.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,17 +15,19 @@ jobs=$(nproc)
 
 CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLOX_FUZZ=ON \
     -DQUILLOX_GUI=OFF -DQUILLOX_SANITIZE=address,undefined >/dev/null
-cmake --build build-fuzz -j "$jobs" --target load_fuzzer password_fuzzer store_tests
+cmake --build build-fuzz -j "$jobs" --target load_fuzzer password_fuzzer dde_arguments_fuzzer \
+    store_tests
 
 seeds=build-fuzz/seeds
 rm -rf "$seeds"
-mkdir -p "$seeds/load" "$seeds/password" build-fuzz/corpus/load build-fuzz/corpus/password
+mkdir -p "$seeds/load" "$seeds/password" "$seeds/dde_arguments" build-fuzz/corpus/load \
+    build-fuzz/corpus/password build-fuzz/corpus/dde_arguments
 QUILLOX_FUZZ_SEEDS="$PWD/$seeds/load" build-fuzz/bin/store_tests \
     --gtest_filter='SeedCorpus.*' >/dev/null
 mv "$seeds"/load/password-* "$seeds/password/"
 
-# Both targets at once, one for each of two cores.
-for target in load password; do
+# All targets at once.
+for target in load password dde_arguments; do
     echo "== ${target}_fuzzer for ${seconds}s"
     build-fuzz/bin/${target}_fuzzer -max_total_time="$seconds" -max_len=4096 \
         -print_final_stats=1 "build-fuzz/corpus/$target" "$seeds/$target" \
@@ -33,7 +36,7 @@ for target in load password; do
 done
 total=0
 failed=0
-for target in load password; do
+for target in load password dde_arguments; do
     log=build-fuzz/${target}_fuzzer.log
     pid_name=${target}_pid
     status=0

@@ -40,6 +40,10 @@ CChildFrame::~CChildFrame() {
 }
 
 bool CChildFrame::TryBefore(wxEvent& event) {
+    if (CMainFrame* frame = GetMainFrame();
+        frame != nullptr && frame->DeferWhileBrowserWaits(event, *this)) {
+        return true;
+    }
     if (IsUnavailableCommand(*this, event)) {
         return true;
     }

@@ -7,6 +7,7 @@
 #include <wx/toolbar.h>
 #include <wx/utils.h>
 
+#include "app/browser_wait.h"
 #include "app/category_bar.h"
 #include "app/child_frame.h"
 #include "app/command_keys.h"

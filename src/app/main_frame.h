@@ -13,6 +13,7 @@
 
 namespace quillox {
 
+class BrowserWait;
 class CategoryBar;
 class ModalDialogs;
 class ScreenLockMonitor;
@@ -83,12 +84,19 @@ class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
     // connection ends the old opener, and with it its forwarding pages.
     void ConnectBrowser(web::DdeInstance& dde,
                         int pageLifetimeMs = web::BrowserOpener::kPageLifetimeMs);
+    // The DDE instance ends before the frame: nothing may reach it after.
+    void DisconnectBrowser();
     web::DdeInstance* Dde() const { return dde_; }
     web::BrowserOpener* Browser() const { return browser_.get(); }
     // The first start's look for installed browsers; the path cache follows.
     void RecordInstalledBrowsers();
     // The programs the user chose to start with Quillox, in their order.
     void PerformStartUpLaunches();
+    // While a request waits for the browser: keeps a close of window (the
+    // frame or a document window), or a command sent to it that would close
+    // one, for when the wait is over, and says true.
+    bool DeferWhileBrowserWaits(wxEvent& event, wxTopLevelWindow& window);
+    bool IsWaitingForBrowser() const;
 
     // Locking encrypted documents when the user leaves (main_frame_lock.cpp):
     // after "Lock After Idle Minutes" without input, or when the screen locks
@@ -158,6 +166,7 @@ class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
     long printNotes_ = 1;
     web::DdeInstance* dde_ = nullptr;
     std::unique_ptr<web::BrowserOpener> browser_;
+    std::unique_ptr<BrowserWait> browserWait_;
     AutoLock autoLock_;
     wxTimer lockTimer_;
     int openMenus_ = 0;

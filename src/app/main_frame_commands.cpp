@@ -5,6 +5,9 @@
 namespace quillox {
 
 bool CMainFrame::TryBefore(wxEvent& event) {
+    if (DeferWhileBrowserWaits(event, *this)) {
+        return true;
+    }
     // Taken as handled, so that no menu of the toolkit acts on the key instead.
     if (IsUnavailableCommand(*this, event)) {
         return true;

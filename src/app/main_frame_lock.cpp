@@ -44,11 +44,11 @@ void CMainFrame::CheckAutoLock() {
         return;
     }
     // A dialog or menu (closing a document under it would pull its cards
-    // away), or a wait for a browser
-    // that handles events meanwhile, may hold a document's cards: tried again at the next check.
+    // away), or a wait that handles events meanwhile, such as a request to
+    // the browser, may hold a document's cards: tried again at the next check.
     const wxEventLoopBase* loop = wxEventLoopBase::GetActive();
     if ((modalDialogs_ != nullptr && modalDialogs_->AnyOpen()) || openMenus_ > 0 ||
-        (loop != nullptr && loop->IsYielding())) {
+        (loop != nullptr && loop->IsYielding()) || IsWaitingForBrowser()) {
         return;
     }
     autoLock_.Ran(!LockDocuments());

@@ -3,6 +3,7 @@
 // the home page, and what of them happens at start-up.
 #include <optional>
 
+#include "app/browser_wait.h"
 #include "app/main_frame.h"
 #include "cards/quillox_view.h"
 #include "prefs/settings.h"
@@ -43,6 +44,34 @@ void CMainFrame::ConnectBrowser(web::DdeInstance& dde, int pageLifetimeMs) {
     dde_ = &dde;
     browser_.reset();
     browser_ = std::make_unique<web::BrowserOpener>(dde, web::PrivatePagesFolder(), pageLifetimeMs);
+    browserWait_ = std::make_unique<BrowserWait>(*this);
+    dde.SetWaitObserver(browserWait_.get());
+}
+
+void CMainFrame::DisconnectBrowser() {
+    if (dde_ != nullptr) {
+        dde_->SetWaitObserver(nullptr);
+    }
+    dde_ = nullptr;
+    browser_.reset();
+}
+
+CMainFrame::~CMainFrame() {
+    DisconnectBrowser();
+}
+
+bool CMainFrame::DeferWhileBrowserWaits(wxEvent& event, wxTopLevelWindow& window) {
+    if (browserWait_ == nullptr) {
+        return false;
+    }
+    if (event.GetEventType() == wxEVT_CLOSE_WINDOW) {
+        return browserWait_->DeferClose(static_cast<wxCloseEvent&>(event), window);
+    }
+    return browserWait_->DeferCommand(event, window);
+}
+
+bool CMainFrame::IsWaitingForBrowser() const {
+    return browserWait_ != nullptr && browserWait_->IsWaiting();
 }
 
 void CMainFrame::RecordInstalledBrowsers() {
@@ -88,6 +117,10 @@ void CMainFrame::OnGetWebPage(wxCommandEvent&) {
         return;
     }
     const web::WindowInfo page = web::ReadBrowserPage(*dde_);
+    // The user asked to close while the browser was asked: no new card now.
+    if (browserWait_ != nullptr && browserWait_->HasDeferred()) {
+        return;
+    }
     if (CQuilloxNewView* view = ActiveView()) {
         view->NewCardFromWebPage(page.title, page.url);
     }

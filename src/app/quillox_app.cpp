@@ -52,10 +52,11 @@ bool QuilloxApp::OnInit() {
     splash::SetEnabled(splashWanted_);
     std::string ddeError;
     dde_ = web::DdeHost::Start(ddeError);
-    if (dde_ == nullptr) {
-        wxMessageBox("DDE initialisation failed.\n\n" + wxString::FromUTF8(ddeError), "Quillox",
-                     wxOK | wxICON_ERROR);
-        return false;
+    // Without the conversation the program runs on; no browser answers it.
+    if (!ddeError.empty()) {
+        wxMessageBox("DDE initialisation failed. Quillox runs without talking to the browser.\n\n" +
+                         wxString::FromUTF8(ddeError),
+                     "Quillox", wxOK | wxICON_WARNING);
     }
     SetVendorName("QMT");
     SetAppName("Quillox");
@@ -139,7 +140,11 @@ int QuilloxApp::OnExit() {
     if (wxConfigBase* config = wxConfigBase::Get(false)) {
         config->Flush();
     }
-    // The conversations and sockets end while wxWidgets still runs.
+    // The conversations and sockets end while wxWidgets still runs; a frame
+    // that outlives this no longer reaches them.
+    if (CMainFrame* frame = GetMainFrame()) {
+        frame->DisconnectBrowser();
+    }
     dde_.reset();
     return wxApp::OnExit();
 }

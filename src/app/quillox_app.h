@@ -33,6 +33,8 @@ class QuilloxApp : public wxApp {
     // Opens entry 1 of the recent-file list, if there is one.
     void OpenMostRecentFile();
     CMainFrame* MainFrame() const { return frame_; }
+    // The browser conversation; nothing when it could not start.
+    web::DdeHost* Dde() const { return dde_.get(); }
     // Tests start the program without the splash picture.
     void DisableSplash() { splashWanted_ = false; }
 

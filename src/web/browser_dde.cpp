@@ -2,13 +2,13 @@
 
 namespace quillox::web {
 
-void OpenAddressThroughDde(DdeInstance& instance, std::string_view address, bool newWindow) {
+bool OpenAddressThroughDde(DdeInstance& instance, std::string_view address, bool newWindow) {
     CDDEObject& object = instance.CreateObject(kBrowserDdeService);
     OpenUrlRequest request;
     request.address = std::string(address);
     request.windowId = newWindow ? kNewBrowserWindowId : kLastActiveWindowId;
     request.progressServer = object.ServiceName();
-    object.OpenURL(request);
+    return object.OpenURL(request);
 }
 
 WindowInfo BrowserWindowInfo(DdeInstance& instance) {

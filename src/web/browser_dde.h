@@ -17,8 +17,9 @@ inline constexpr std::uint32_t kNewBrowserWindowId = 0;
 inline constexpr std::uint32_t kLastActiveWindowId = 0xFFFFFFFF;
 
 // Hands a Windows-1252 address to the browser, in a new window or the last
-// active one, naming the new object's service as progress server.
-void OpenAddressThroughDde(DdeInstance& instance, std::string_view address, bool newWindow);
+// active one, naming the new object's service as progress server. True when
+// a browser answered.
+bool OpenAddressThroughDde(DdeInstance& instance, std::string_view address, bool newWindow);
 
 // The address and title of the browser's last active window; empty when no
 // browser answered.

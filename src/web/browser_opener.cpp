@@ -144,16 +144,18 @@ bool BrowserOpener::StartOpener(const std::string& address, const std::string& a
             return true;
         }
         delete watch;
-        OpenThroughDde(address, newWindow);
-        TellUser("xdg-open could not be started to open the web page.");
+        if (!OpenThroughDde(address, newWindow)) {
+            TellUser("xdg-open could not be started to open the web page.");
+        }
         return false;
     }
 #endif
     wxLogNull quiet;
     if (!wxLaunchDefaultBrowser(wxString::FromUTF8(argument),
                                 newWindow ? wxBROWSER_NEW_WINDOW : 0)) {
-        OpenThroughDde(address, newWindow);
-        TellUser("No program could open the web page: xdg-open was not found.");
+        if (!OpenThroughDde(address, newWindow)) {
+            TellUser("No program could open the web page: xdg-open was not found.");
+        }
         return false;
     }
     return true;
@@ -164,14 +166,15 @@ void BrowserOpener::WatchEnded(Watch& watch, int status, bool failed) {
     if (failed) {
         // No browser will read the page now.
         RemovePage(watch.PagePath());
-        OpenThroughDde(watch.Address(), watch.NewWindow());
-        TellUser(
-            wxString::Format("xdg-open could not open the web page (exit status %d).", status));
+        if (!OpenThroughDde(watch.Address(), watch.NewWindow())) {
+            TellUser(
+                wxString::Format("xdg-open could not open the web page (exit status %d).", status));
+        }
     }
 }
 
-void BrowserOpener::OpenThroughDde(const std::string& address, bool newWindow) {
-    OpenAddressThroughDde(dde_, address, newWindow);
+bool BrowserOpener::OpenThroughDde(const std::string& address, bool newWindow) {
+    return OpenAddressThroughDde(dde_, address, newWindow);
 }
 
 std::string BrowserOpener::WriteForwardingPage(const std::string& utf8Address) {

@@ -45,7 +45,8 @@ class BrowserOpener {
     // Whether a program took argument (the address or its page's).
     bool StartOpener(const std::string& address, const std::string& argument, bool newWindow);
     void WatchEnded(Watch& watch, int status, bool failed);
-    void OpenThroughDde(const std::string& address, bool newWindow);
+    // True when a DDE browser answered.
+    bool OpenThroughDde(const std::string& address, bool newWindow);
     std::string WriteForwardingPage(const std::string& utf8Address);
     void RemovePage(const std::string& path);
 

@@ -49,14 +49,18 @@ void EncodeValue(Token token, const DdeValue& value, std::string& out) {
     if (token == Token::kNumber && number != nullptr) {
         out += std::to_string(*number);
     } else if (token == Token::kQuoted && text != nullptr) {
+        // Backslashes at the very end would escape the closing quote: they
+        // follow it instead, where a reader finds them before the comma.
+        const std::size_t kept = text->find_last_not_of('\\') + 1;
         out += '"';
-        for (const char c : *text) {
-            if (c == '"') {
+        for (std::size_t i = 0; i < kept; ++i) {
+            if ((*text)[i] == '"') {
                 out += '\\';
             }
-            out += c;
+            out += (*text)[i];
         }
         out += '"';
+        out.append(text->size() - kept, '\\');
     } else if (token == Token::kPlain && text != nullptr) {
         out += *text;
     } else if (token == Token::kTruth && truth != nullptr) {
@@ -66,15 +70,22 @@ void EncodeValue(Token token, const DdeValue& value, std::string& out) {
     }
 }
 
+// Where the closing quote of the quoted argument opening at pos stands: the
+// first quote without a backslash directly before it, or the end of the list.
+std::size_t ClosingQuote(std::string_view list, std::size_t pos) {
+    ++pos;
+    while (pos < list.size() && !(list[pos] == '"' && list[pos - 1] != '\\')) {
+        ++pos;
+    }
+    return pos;
+}
+
 // Where the argument starting at pos ends: at its comma or the end of the
-// list. A quoted argument runs to its closing quote (one without a backslash
-// directly before it) before its comma is looked for.
+// list. A quoted argument runs to its closing quote before its comma is
+// looked for.
 std::size_t ArgumentEnd(std::string_view list, std::size_t pos) {
     if (pos < list.size() && list[pos] == '"') {
-        ++pos;
-        while (pos < list.size() && !(list[pos] == '"' && list[pos - 1] != '\\')) {
-            ++pos;
-        }
+        pos = ClosingQuote(list, pos);
     }
     const std::size_t comma = list.find(',', pos);
     return comma == std::string_view::npos ? list.size() : comma;
@@ -106,14 +117,14 @@ std::string Unescape(std::string_view text) {
     return out;
 }
 
-DdeValue DecodeValue(Token token, std::optional<std::string_view> text) {
+DdeValue DecodeValue(Token token, const std::optional<std::string>& text) {
     switch (token) {
         case Token::kNumber:
             return text ? ReadNumber(*text) : 0u;
         case Token::kQuoted:
             return text ? Unescape(*text) : std::string();
         case Token::kPlain:
-            return std::string(text.value_or(std::string_view()));
+            return text.value_or(std::string());
         case Token::kTruth:
             return text && EqualsIgnoringAsciiCase(*text, "TRUE");
         case Token::kUnknown:
@@ -139,7 +150,7 @@ std::string EncodeDdeArguments(std::string_view format, const DdeValues& values)
     return list;
 }
 
-std::optional<std::string_view> DdeArgumentText(std::string_view list, int n) {
+std::optional<std::string> DdeArgumentText(std::string_view list, int n) {
     if (n < 1) {
         return std::nullopt;
     }
@@ -156,7 +167,14 @@ std::optional<std::string_view> DdeArgumentText(std::string_view list, int n) {
         return std::nullopt;
     }
     if (list[pos] != '"') {
-        return list.substr(pos, end - pos);
+        return std::string(list.substr(pos, end - pos));
+    }
+    // Only backslashes between the closing quote and the comma: the text's
+    // own, moved out of the quotes.
+    const std::size_t closing = ClosingQuote(list, pos);
+    if (closing + 1 < end && list.find_first_not_of('\\', closing + 1) >= end) {
+        return std::string(list.substr(pos + 1, closing - pos - 1)) +
+               std::string(list.substr(closing + 1, end - closing - 1));
     }
     // Everything after the opening quote less its last character, which is
     // the closing quote unless something stands between it and the comma.
@@ -164,7 +182,7 @@ std::optional<std::string_view> DdeArgumentText(std::string_view list, int n) {
     if (quoted.size() <= 1) {
         return std::nullopt;
     }
-    return quoted.substr(0, quoted.size() - 1);
+    return std::string(quoted.substr(0, quoted.size() - 1));
 }
 
 DdeValues DecodeDdeArguments(std::string_view format, std::string_view list) {

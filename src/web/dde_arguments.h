@@ -19,17 +19,18 @@ using DdeValue = std::variant<std::monostate, std::uint32_t, std::string, bool>;
 using DdeValues = std::vector<DdeValue>;
 
 // The list of values under format: "DW" in decimal, "QCS" between double
-// quotes with a backslash before every double quote of the text, "CS" as it
-// is, "BL" as TRUE or FALSE; a missing value leaves its place empty between
-// the commas. Throws std::invalid_argument when the format has a token that is
-// none of the four, or the values do not match it in number or type: formats
-// are the program's own constants.
+// quotes with a backslash before every double quote of the text (backslashes
+// that end the text follow the closing quote instead), "CS" as it is, "BL" as TRUE or FALSE; a
+// missing value leaves its place empty between the commas. Throws std::invalid_argument when the
+// format has a token that is none of the four, or the values do not match it in number or type:
+// formats are the program's own constants.
 std::string EncodeDdeArguments(std::string_view format, const DdeValues& values);
 
 // The text of argument n (counted from 1) as it stands in list, escaped
-// quotes keeping their backslash; nothing when the argument is missing (an
-// empty place, an empty quoted text, or beyond the end of the list).
-std::optional<std::string_view> DdeArgumentText(std::string_view list, int n);
+// quotes keeping their backslash and backslashes after the closing quote
+// joined to the text; nothing when the argument is missing (an empty place,
+// an empty quoted text, or beyond the end of the list).
+std::optional<std::string> DdeArgumentText(std::string_view list, int n);
 
 // One value per token of format, value i read from argument i + 1. Missing
 // arguments read as 0, empty text or false; a token that is none of the four

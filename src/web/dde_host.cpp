@@ -8,21 +8,56 @@
 
 namespace quillox::web {
 
-std::unique_ptr<DdeHost> DdeHost::Start(std::string& error) {
+namespace {
+
+// Stands in when the conversation cannot start: offers nothing and reaches
+// no one, as when no browser runs.
+class NoDdeTransport final : public DdeTransport {
+  public:
+    bool RegisterService(const std::string&, DdeCallbacks&) override { return false; }
+    void UnregisterService(const std::string&) override {}
+    DdeConversationHandle Connect(const std::string&, const std::string&, DdeCallbacks&) override {
+        return 0;
+    }
+    std::optional<std::string> Request(DdeConversationHandle, const std::string&) override {
+        return std::nullopt;
+    }
+    void Disconnect(DdeConversationHandle) override {}
+};
+
+std::optional<std::string> ServiceFolder(std::string& error) {
 #if defined(_WIN32)
     std::string folder(wxFileName::GetTempDir().mb_str());
     if (folder.empty()) {
         error = "There is no temporary folder.";
-        return nullptr;
+        return std::nullopt;
     }
+    return folder;
 #else
-    std::optional<std::string> prepared = PrepareServiceFolder(error);
-    if (!prepared) {
-        return nullptr;
-    }
-    std::string folder = std::move(*prepared);
+    return PrepareServiceFolder(error);
 #endif
-    return std::unique_ptr<DdeHost>(new DdeHost(std::move(folder)));
+}
+
+}  // namespace
+
+DdeHost::DdeHost(std::unique_ptr<DdeTransport> transport, std::string folder)
+    : folder_(std::move(folder)),
+      transport_(std::move(transport)),
+      platform_(dynamic_cast<PlatformDdeTransport*>(transport_.get())),
+      instance_(std::make_unique<DdeInstance>(*transport_, folder_)) {}
+
+DdeHost::~DdeHost() {
+    instance_.reset();
+    transport_.reset();
+}
+
+std::unique_ptr<DdeHost> DdeHost::Start(std::string& error) {
+    std::optional<std::string> folder = ServiceFolder(error);
+    if (!folder) {
+        return std::unique_ptr<DdeHost>(new DdeHost(std::make_unique<NoDdeTransport>(), ""));
+    }
+    auto transport = std::make_unique<PlatformDdeTransport>(*folder);
+    return std::unique_ptr<DdeHost>(new DdeHost(std::move(transport), std::move(*folder)));
 }
 
 }  // namespace quillox::web

@@ -4,30 +4,47 @@
 #include <string>
 
 #include "web/dde_instance.h"
+#if defined(_WIN32)
 #include "web/wx_dde_transport.h"
+#else
+#include "web/socket_dde_transport.h"
+#endif
 
 namespace quillox::web {
 
-// The process's DDE instance over wxWidgets IPC, made at start-up and kept
+// The transport of this platform: DDE itself on Windows, local sockets elsewhere.
+#if defined(_WIN32)
+using PlatformDdeTransport = WxDdeTransport;
+#else
+using PlatformDdeTransport = SocketDdeTransport;
+#endif
+
+// The process's DDE instance, made at start-up and kept
 // until exit. On Unix its service names are sockets in the user's private
 // service folder, which also receives the files made for the browser's
 // viewer queries; on Windows those go to the temporary folder.
 class DdeHost {
   public:
-    // Nothing, with error saying why, when the service folder cannot be made
-    // the user's own.
+    // The conversation, or, with error saying why, a host without one when
+    // the service folder cannot be made the user's own: the program then
+    // serves no names and no browser ever answers it.
     static std::unique_ptr<DdeHost> Start(std::string& error);
+    ~DdeHost();
+    DdeHost(const DdeHost&) = delete;
+    DdeHost& operator=(const DdeHost&) = delete;
 
-    DdeInstance& Instance() { return instance_; }
+    DdeInstance& Instance() { return *instance_; }
+    // The sockets' transport; nothing without the conversation.
+    PlatformDdeTransport* Transport() { return platform_; }
 
   private:
-    explicit DdeHost(std::string folder)
-        : folder_(std::move(folder)), transport_(folder_), instance_(transport_, folder_) {}
+    DdeHost(std::unique_ptr<DdeTransport> transport, std::string folder);
 
     std::string folder_;
-    // Declared before the instance, which ends its conversations through it.
-    WxDdeTransport transport_;
-    DdeInstance instance_;
+    // Made before the instance, which ends its conversations through it.
+    std::unique_ptr<DdeTransport> transport_;
+    PlatformDdeTransport* platform_ = nullptr;
+    std::unique_ptr<DdeInstance> instance_;
 };
 
 }  // namespace quillox::web

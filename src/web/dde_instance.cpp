@@ -40,20 +40,48 @@ CDDEObject& DdeInstance::CreateObject(const std::string& browserService) {
     return object;
 }
 
+namespace {
+
+// Tells the observer of a request's wait, from its connect to its reply.
+class WaitNotice {
+  public:
+    WaitNotice(DdeWaitObserver* observer, int& waiting) : observer_(observer), waiting_(waiting) {
+        if (waiting_++ == 0 && observer_ != nullptr) {
+            observer_->OnWaitStarted();
+        }
+    }
+    ~WaitNotice() {
+        if (--waiting_ == 0 && observer_ != nullptr) {
+            observer_->OnWaitEnded();
+        }
+    }
+    WaitNotice(const WaitNotice&) = delete;
+    WaitNotice& operator=(const WaitNotice&) = delete;
+
+  private:
+    DdeWaitObserver* observer_;
+    int& waiting_;
+};
+
+}  // namespace
+
 DdeValues DdeInstance::Request(CDDEObject& object, DdeTopic topic, std::string_view format,
                                const DdeValues& arguments, std::string_view replyFormat) {
-    const DdeConversationHandle conversation =
-        transport_.Connect(browserService_, std::string(DdeTopicName(topic)), *this);
-    if (conversation == 0) {
-        return {};
-    }
-    AddConversation(object, conversation);
-    const std::optional<std::string> reply =
-        transport_.Request(conversation, EncodeDdeArguments(format, arguments));
-    // The browser may have ended the conversation while the request waited.
-    if (IsOpen(conversation)) {
-        transport_.Disconnect(conversation);
-        RemoveConversation(conversation);
+    std::optional<std::string> reply;
+    {
+        const WaitNotice notice(waitObserver_, waiting_);
+        const DdeConversationHandle conversation =
+            transport_.Connect(browserService_, std::string(DdeTopicName(topic)), *this);
+        if (conversation == 0) {
+            return {};
+        }
+        AddConversation(object, conversation);
+        reply = transport_.Request(conversation, EncodeDdeArguments(format, arguments));
+        // The browser may have ended the conversation while the request waited.
+        if (IsOpen(conversation)) {
+            transport_.Disconnect(conversation);
+            RemoveConversation(conversation);
+        }
     }
     if (!reply) {
         return {};
@@ -124,6 +152,12 @@ void DdeInstance::RemoveConversation(DdeConversationHandle conversation) {
 }
 
 std::optional<std::string> DdeInstance::MakeViewerFile() {
+    // A browser asks once per download; a peer asking without end leaves no
+    // more than the cap behind.
+    if (viewerFiles_.size() >= kMaxViewerFiles) {
+        std::remove(viewerFiles_.front().c_str());
+        viewerFiles_.erase(viewerFiles_.begin());
+    }
     std::optional<std::string> file = CreateViewerFile(viewerFolder_);
     if (file) {
         viewerFiles_.push_back(*file);

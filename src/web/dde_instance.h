@@ -12,12 +12,26 @@
 
 namespace quillox::web {
 
+// Hears when a request of the program starts waiting for the browser and when
+// the last one ends. While one waits, the windows keep receiving events, so
+// nothing that the request returns to may be destroyed meanwhile.
+class DdeWaitObserver {
+  public:
+    virtual ~DdeWaitObserver() = default;
+    virtual void OnWaitStarted() = 0;
+    virtual void OnWaitEnded() = 0;
+};
+
 // The process's one DDE instance: every CDDEObject and open conversation,
 // the counter that names the objects, the browser service they all talk to,
 // and the answers to the browser's callbacks. Lives from start-up to exit, on
 // the user-interface thread; callbacks may arrive while a request waits.
 class DdeInstance final : public DdeCallbacks {
   public:
+    // The most files made for "WWW_QueryViewer" that are kept at once; the
+    // oldest goes when another is made.
+    static constexpr std::size_t kMaxViewerFiles = 32;
+
     // viewerFolder receives the files made for "WWW_QueryViewer"; they are
     // removed when the instance ends.
     DdeInstance(DdeTransport& transport, std::string viewerFolder);
@@ -31,6 +45,10 @@ class DdeInstance final : public DdeCallbacks {
     CDDEObject& CreateObject(const std::string& browserService);
 
     const std::string& BrowserService() const { return browserService_; }
+    // observer (or nothing) hears of every request's wait from now on.
+    void SetWaitObserver(DdeWaitObserver* observer) { waitObserver_ = observer; }
+    // Whether a request of the program waits for the browser now.
+    bool IsWaiting() const { return waiting_ > 0; }
     const std::vector<std::unique_ptr<CDDEObject>>& Objects() const { return objects_; }
     // Every open conversation, in the order they opened.
     const std::vector<CDDEConversation>& Conversations() const { return conversations_; }
@@ -66,6 +84,9 @@ class DdeInstance final : public DdeCallbacks {
     std::vector<CDDEConversation> conversations_;
     unsigned long serviceCounter_ = 0;
     std::string browserService_;
+    DdeWaitObserver* waitObserver_ = nullptr;
+    // Requests that wait, one inside another's wait when a callback asks.
+    int waiting_ = 0;
 };
 
 }  // namespace quillox::web

@@ -22,9 +22,9 @@ std::string TextAt(const DdeValues& values, std::size_t index) {
 
 }  // namespace
 
-void CDDEObject::OpenURL(const OpenUrlRequest& request) {
-    // The reply, a number, tells nothing the caller could act on.
-    instance_.Request(*this, kWwwOpenUrl, "QCS,QCS,DW,DW,QCS,QCS,CS",
+bool CDDEObject::OpenURL(const OpenUrlRequest& request) {
+    // The reply, a number, means nothing more than that a browser answered.
+    return !instance_.Request(*this, kWwwOpenUrl, "QCS,QCS,DW,DW,QCS,QCS,CS",
                       {request.address, TextOrMissing(request.target), request.windowId,
                        request.flags, TextOrMissing(request.postData),
                        TextOrMissing(request.mimeType), TextOrMissing(request.progressServer)},

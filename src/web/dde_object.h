@@ -54,7 +54,7 @@ class CDDEObject {
 
     // Asks the browser to open an address. Failures are silent: the caller
     // cannot tell whether the browser was reached.
-    void OpenURL(const OpenUrlRequest& request);
+    bool OpenURL(const OpenUrlRequest& request);
     // Asks the browser for the address and title of a window.
     WindowInfo GetWindowInfo(std::uint32_t windowId);
 

@@ -8,19 +8,14 @@
 
 namespace quillox::web {
 
-// The DDE conversation over wxWidgets IPC: the real DDE on Windows; elsewhere
-// one Unix-domain socket per service name in the user's private service
-// folder, spoken with wxWidgets' own IPC protocol. Items travel as text
-// (UTF-8 on the sockets), reply data as bytes. Everything runs on the
-// user-interface thread; a request waits with the event loop running, so
-// that the program's own services answer meanwhile.
+// Windows: the DDE conversation over wxWidgets' DDE classes. Items travel as
+// text, reply data as bytes. Everything runs on the user-interface thread; a
+// request waits with the messages pumped, so that the program's own services
+// answer meanwhile.
 class WxDdeTransport final : public DdeTransport {
   public:
-    // How long a request waits for its reply.
-    static constexpr int kRequestTimeoutSeconds = 60;
-
-    // folder holds the sockets; Windows needs none.
-    explicit WxDdeTransport(std::string folder);
+    // folder is unused: DDE names need no folder.
+    explicit WxDdeTransport(const std::string& folder);
     ~WxDdeTransport() override;
     WxDdeTransport(const WxDdeTransport&) = delete;
     WxDdeTransport& operator=(const WxDdeTransport&) = delete;
@@ -45,7 +40,6 @@ class WxDdeTransport final : public DdeTransport {
     DdeConversationHandle Adopt(Link& link);
     void Forget(DdeConversationHandle conversation);
 
-    std::string folder_;
     std::map<std::string, std::unique_ptr<Server>> servers_;
     std::map<DdeConversationHandle, Link*> links_;
     std::unique_ptr<Dialer> dialer_;

@@ -20,11 +20,13 @@
 #include "cards/card_dialog.h"
 #include "store/card_file.h"
 #include "ui/command_ids.h"
+#include "web/browser_dde.h"
 #include "web/dde_arguments.h"
 #include "web/dde_host.h"
-#include "web/wx_dde_transport.h"
+#include "web/socket_dde_transport.h"
 
 using namespace quillox;
+using namespace std::string_literals;
 namespace fs = std::filesystem;
 
 namespace {
@@ -177,14 +179,14 @@ TEST_F(WebPageTest, LoadWebPageFallsBackToTheDdeBrowserWhichCallsBack) {
     };
     OpenWebCards();
 
-    // xdg-open had the address first, through a page; its failure is told.
-    wxTEST_DIALOG(
-        {
-            SendCommand(cmd::kLoadWebPageMenu);
-            ASSERT_TRUE(WaitFor([&] { return !browser.requests.empty(); }));
-            ProcessPendingEvents();
-        },
-        ExpectMessage("xdg-open could not open the web page (exit status 4)."));
+    // xdg-open had the address first, through a page; when it fails, the
+    // DDE browser that answers instead leaves nothing to tell.
+    {
+        GTestModalHook noDialog(__FILE__, __LINE__, __func__);
+        SendCommand(cmd::kLoadWebPageMenu);
+        ASSERT_TRUE(WaitFor([&] { return !browser.requests.empty(); }));
+        ProcessPendingEvents();
+    }
     const std::uint32_t after = static_cast<std::uint32_t>(std::time(nullptr));
     const std::vector<std::string> opened = ReadLines(record_);
     ASSERT_EQ(opened.size(), 2u);
@@ -220,13 +222,12 @@ TEST_F(WebPageTest, LoadWebPageFallsBackToTheDdeBrowserWhichCallsBack) {
     // Without automatic access the URL goes unchanged; a new window is window 0.
     fs::remove(record_);
     SelectCard(1);
-    wxTEST_DIALOG(
-        {
-            ClickTool(cmd::kLoadWebPageTool);
-            ASSERT_TRUE(WaitFor([&] { return browser.requests.size() == 2; }));
-            ProcessPendingEvents();
-        },
-        ExpectMessage("xdg-open could not open the web page (exit status 4)."));
+    {
+        GTestModalHook noDialog(__FILE__, __LINE__, __func__);
+        ClickTool(cmd::kLoadWebPageTool);
+        ASSERT_TRUE(WaitFor([&] { return browser.requests.size() == 2; }));
+        ProcessPendingEvents();
+    }
     EXPECT_EQ(browser.requests[1].substr(0, browser.requests[1].rfind(',')),
               "WWW_OpenURL \"http://example.org/a b?q=\\\"x\\\"\",,0,0,,");
 }
@@ -405,6 +406,128 @@ class QuietPeer : public web::DdeCallbacks {
     void OnDisconnect(web::DdeConversationHandle) override {}
 };
 
+// The newest service name of the program's own.
+std::string NewestServiceName() {
+    std::string newest;
+    for (const auto& entry : fs::directory_iterator(ServiceFolder())) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("Quillox", 0) == 0 &&
+            (name.size() > newest.size() || (name.size() == newest.size() && name > newest))) {
+            newest = name;
+        }
+    }
+    return newest;
+}
+
+// A peer writing raw bytes to a service of the program.
+class RawPeer {
+  public:
+    explicit RawPeer(const std::string& service) : fd_(socket(AF_UNIX, SOCK_STREAM, 0)) {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const std::string path = SocketOf(service);
+        std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+        EXPECT_EQ(connect(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    }
+    ~RawPeer() { close(fd_); }
+    RawPeer(const RawPeer&) = delete;
+    RawPeer& operator=(const RawPeer&) = delete;
+
+    void Send(const std::string& bytes) {
+        EXPECT_EQ(send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL),
+                  static_cast<ssize_t>(bytes.size()));
+    }
+    // What the program sent, until it ended the conversation ("ended" then
+    // follows) or a second passed.
+    std::string Received() {
+        std::string bytes;
+        WaitFor(
+            [&] {
+                char chunk[64];
+                const ssize_t got = recv(fd_, chunk, sizeof chunk, MSG_DONTWAIT);
+                if (got > 0) {
+                    bytes.append(chunk, static_cast<std::size_t>(got));
+                }
+                if (got == 0) {
+                    bytes += "ended";
+                }
+                return got == 0;
+            },
+            1000);
+        return bytes;
+    }
+
+  private:
+    int fd_;
+};
+
+std::string Length(std::uint32_t length) {
+    std::string bytes;
+    for (int i = 0; i < 4; ++i) {
+        bytes += static_cast<char>((length >> (8 * i)) & 0xFF);
+    }
+    return bytes;
+}
+
+TEST_F(AppTest, PeersBreakingTheLimitsAreDroppedAndTheProgramServesOn) {
+    SendCommand(cmd::kGetWebPageMenu);
+    const std::string service = NewestServiceName();
+    ASSERT_FALSE(service.empty());
+    {
+        // A poke announcing 4 GiB of data, in 11 bytes after the connect.
+        RawPeer peer(service);
+        peer.Send("\x0A"s + Length(9) + "WWW_Alert");
+        peer.Send("\x03"s + Length(1) + "1\x01"s + Length(0xFFFFFFFF));
+        EXPECT_EQ(peer.Received(),
+                  "\x0A"
+                  "ended");
+    }
+    {
+        // A topic of 512 MiB.
+        RawPeer peer(service);
+        peer.Send("\x0A"s + Length(512u << 20) + std::string(65536, 'T'));
+        EXPECT_EQ(peer.Received(), "ended");
+    }
+    {
+        // A request whose item is over the cap, and a code that is none.
+        RawPeer peer(service);
+        peer.Send("\x0A"s + Length(9) + "WWW_Alert\x02"s + Length(100000));
+        EXPECT_EQ(peer.Received(),
+                  "\x0A"
+                  "ended");
+        RawPeer other(service);
+        other.Send("\x2A"s);
+        EXPECT_EQ(other.Received(), "ended");
+    }
+    EXPECT_EQ(CallBack(service, "WWW_Alert"), std::string(4, '\0'));
+
+    // Endless viewer queries leave a few files, and none once the program ends.
+    for (int query = 0; query < 100; ++query) {
+        ASSERT_EQ(CallBack(service, "WWW_QueryViewer").front(), '"');
+    }
+    int files = 0;
+    for (const auto& entry : fs::directory_iterator(ServiceFolder())) {
+        files += entry.path().filename().string().rfind("nstest", 0) == 0 ? 1 : 0;
+    }
+    EXPECT_EQ(files, static_cast<int>(web::DdeInstance::kMaxViewerFiles));
+}
+
+TEST_F(AppTest, ASilentBrowserIsGivenUpWithinOneTimeLimitForConnectAndRequest) {
+    web::SocketDdeTransport& transport = *wxGetApp().Dde()->Transport();
+    transport.SetWaitLimit(std::chrono::milliseconds(600));
+    for (const bool answersConnect : {false, true}) {
+        SCOPED_TRACE(answersConnect ? "silent after the connect" : "silent from the start");
+        SilentBrowser browser(answersConnect);
+        const wxLongLong start = wxGetLocalTimeMillis();
+        SendCommand(cmd::kGetWebPageMenu);
+        const long waited = (wxGetLocalTimeMillis() - start).ToLong();
+        EXPECT_TRUE(browser.RequestArrived());
+        EXPECT_GE(waited, 550);
+        EXPECT_LT(waited, 1100);
+    }
+    transport.SetWaitLimit(web::SocketDdeTransport::kWaitLimit);
+}
+
 TEST_F(AppTest, ServiceNamesAreTheUsersAloneAndStayWithTheProgramServingThem) {
     struct stat status {};
     ASSERT_EQ(lstat(ServiceFolder().c_str(), &status), 0);
@@ -416,14 +539,7 @@ TEST_F(AppTest, ServiceNamesAreTheUsersAloneAndStayWithTheProgramServingThem) {
     const wxLongLong start = wxGetLocalTimeMillis();
     SendCommand(cmd::kGetWebPageMenu);
     EXPECT_LT((wxGetLocalTimeMillis() - start).ToLong(), 1000);
-    std::string newest;
-    for (const auto& entry : fs::directory_iterator(ServiceFolder())) {
-        const std::string name = entry.path().filename().string();
-        if (name.rfind("Quillox", 0) == 0 &&
-            (name.size() > newest.size() || (name.size() == newest.size() && name > newest))) {
-            newest = name;
-        }
-    }
+    const std::string newest = NewestServiceName();
     ASSERT_FALSE(newest.empty());
     ASSERT_EQ(lstat(SocketOf(newest).c_str(), &status), 0);
     EXPECT_TRUE(S_ISSOCK(status.st_mode));
@@ -432,7 +548,7 @@ TEST_F(AppTest, ServiceNamesAreTheUsersAloneAndStayWithTheProgramServingThem) {
     // A second program of the same user leaves a live name alone, takes over
     // the socket of one that has ended, and never removes another file.
     QuietPeer peer;
-    web::WxDdeTransport second(ServiceFolder());
+    web::SocketDdeTransport second(ServiceFolder());
     EXPECT_FALSE(second.RegisterService(newest, peer));
     EXPECT_EQ(CallBack(newest, "WWW_Alert"), std::string(4, '\0'));
 
@@ -453,7 +569,8 @@ TEST_F(AppTest, ServiceNamesAreTheUsersAloneAndStayWithTheProgramServingThem) {
     EXPECT_FALSE(second.RegisterService("../escape", peer));
     EXPECT_EQ(second.Connect("Nobody", "WWW_Alert", peer), 0u);
 
-    // A service folder open to other users is refused and left as it is.
+    // A service folder open to other users is refused and left as it is; the
+    // program goes on without the conversation.
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     const std::string saved = runtime;
     const fs::path open = folder_ / "open";
@@ -463,9 +580,13 @@ TEST_F(AppTest, ServiceNamesAreTheUsersAloneAndStayWithTheProgramServingThem) {
                                           fs::perms::others_exec);
     setenv("XDG_RUNTIME_DIR", open.c_str(), 1);
     std::string error;
-    EXPECT_EQ(web::DdeHost::Start(error), nullptr);
+    const std::unique_ptr<web::DdeHost> without = web::DdeHost::Start(error);
     setenv("XDG_RUNTIME_DIR", saved.c_str(), 1);
     EXPECT_NE(error.find("open to other users"), std::string::npos) << error;
+    ASSERT_NE(without, nullptr);
+    EXPECT_EQ(without->Transport(), nullptr);
+    EXPECT_FALSE(without->Instance().CreateObject("IExplore").IsServing());
+    EXPECT_EQ(web::BrowserWindowInfo(without->Instance()).url, "");
     EXPECT_EQ(fs::status(open / "quillox").permissions() & fs::perms::all,
               fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                   fs::perms::others_read | fs::perms::others_exec);

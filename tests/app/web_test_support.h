@@ -1,8 +1,11 @@
 #pragma once
 
+#include <atomic>
 #include <filesystem>
 #include <functional>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/app_fixture.h"
@@ -23,3 +26,29 @@ void ClickTool(int id);
 
 // The folder of the program's service sockets.
 std::string ServiceFolder();
+
+// A browser serving "IExplore" that takes every conversation (answering the
+// connect when answerConnect) and then never answers anything, on a thread
+// of its own.
+class SilentBrowser {
+  public:
+    explicit SilentBrowser(bool answerConnect);
+    ~SilentBrowser();
+    SilentBrowser(const SilentBrowser&) = delete;
+    SilentBrowser& operator=(const SilentBrowser&) = delete;
+
+    // Whether anything came after the answered connect (or the unanswered
+    // connect itself): the program waits for an answer.
+    bool RequestArrived() const { return requestArrived_; }
+
+  private:
+    void Serve();
+
+    bool answerConnect_;
+    std::string path_;
+    int listening_ = -1;
+    std::mutex mutex_;
+    std::vector<int> open_;
+    std::atomic<bool> requestArrived_{false};
+    std::thread thread_;
+};

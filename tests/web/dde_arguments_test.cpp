@@ -54,12 +54,16 @@ TEST(DdeArguments, ReadingArgumentNFollowsQuotesAndCommas) {
         {"\"", 1, std::nullopt},
         {"plain text,2", 1, "plain text"},
         {"a", 0, std::nullopt},
+        // Backslashes after the closing quote belong to the text.
+        {"\"http://intranet\"\\,\"Intranet home\"", 1, "http://intranet\\"},
+        {"\"http://intranet\"\\,\"Intranet home\"", 2, "Intranet home"},
+        {"\"\"\\\\,x", 1, "\\\\"},
+        {"\"a\"\\b,x", 1, "a\"\\"},  // anything else there: the last character goes
         {"", 1, std::nullopt},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.list + " #" + std::to_string(c.n));
-        const std::optional<std::string_view> text = DdeArgumentText(c.list, c.n);
-        EXPECT_EQ(text ? std::optional<std::string>(std::string(*text)) : std::nullopt, c.text);
+        EXPECT_EQ(DdeArgumentText(c.list, c.n), c.text);
     }
 }
 
@@ -70,15 +74,28 @@ TEST(DdeArguments, DecodingConvertsByTypeAndFillsMissingWithDefaults) {
     EXPECT_EQ(DecodeDdeArguments("DW,DW,DW,DW", "99999999999,12ab,abc, 8"),
               (DdeValues{4294967295u, 12u, 0u, 8u}));
 
-    // Whatever a text holds comes back, except a backslash at its very end,
-    // which the format cannot tell from an escaped closing quote.
+    // Whatever a text holds comes back.
     for (const std::string& text :
-         {"a,b"s, "\"quoted\", too"s, "\\\"\\"s + "x"s, ",,\"\","s, "caf\xE9 \x80"s}) {
+         {"a,b"s, "\"quoted\", too"s, "\\\"\\"s + "x"s, ",,\"\","s, "caf\xE9 \x80"s,
+          "http://intranet\\"s, "\\"s, "\\\\"s, "a\"\\"s, "\\\",\\"s, ",\\\\"s}) {
         SCOPED_TRACE(text);
         EXPECT_EQ(
             DecodeDdeArguments("QCS,DW,QCS", EncodeDdeArguments("QCS,DW,QCS", {text, 5u, text})),
             (DdeValues{text, 5u, text}));
     }
+}
+
+TEST(DdeArguments, TrailingBackslashesFollowTheClosingQuoteAndLeaveTheNextArgumentWhole) {
+    EXPECT_EQ(EncodeDdeArguments("QCS,QCS", {"http://intranet\\"s, "Intranet home"s}),
+              "\"http://intranet\"\\,\"Intranet home\"");
+    EXPECT_EQ(EncodeDdeArguments("QCS,DW", {"\\\\"s, 1u}), "\"\"\\\\,1");
+    // Texts that never ended in a backslash keep their form.
+    EXPECT_EQ(EncodeDdeArguments("QCS", {"a\\b\"c"s}), "\"a\\b\\\"c\"");
+    const DdeValues request{"http://intranet\\"s, kMissing, 4294967295u, 0u, kMissing, kMissing,
+                            "Quillox1"s};
+    EXPECT_EQ(DecodeDdeArguments("QCS,QCS,DW,DW,QCS,QCS,CS",
+                                 EncodeDdeArguments("QCS,QCS,DW,DW,QCS,QCS,CS", request)),
+              (DdeValues{"http://intranet\\"s, ""s, 4294967295u, 0u, ""s, ""s, "Quillox1"s}));
 }
 
 TEST(DdeArguments, SingleNumberAndTruthRepliesAreBinaryOthersTextWithItsZero) {

@@ -6,17 +6,6 @@
 
 #include "store/text_codec.h"
 
-#if !wxUSE_DDE_FOR_IPC
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
-#include <unistd.h>
-#include <cerrno>
-#include <cstring>
-
-#include "web/service_folder.h"
-#endif
-
 namespace quillox::web {
 
 namespace {
@@ -30,33 +19,6 @@ wxString ToWx(const std::string& bytes) {
 std::string FromWx(const wxString& text) {
     return Utf8ToCp1252Replacing(text.utf8_string());
 }
-
-#if !wxUSE_DDE_FOR_IPC
-// Whether a socket for a service may be made at path: nothing is there, or
-// only the socket of a server that has ended. A live server keeps its name,
-// though the wxWidgets server would remove any file in its way.
-bool SocketPathIsFree(const std::string& path) {
-    struct stat status {};
-    if (lstat(path.c_str(), &status) != 0) {
-        return errno == ENOENT;
-    }
-    if (!S_ISSOCK(status.st_mode)) {
-        return false;
-    }
-    const int probe = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (probe < 0) {
-        return false;
-    }
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
-    const bool live =
-        connect(probe, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-    const int error = errno;
-    close(probe);
-    return !live && error == ECONNREFUSED;
-}
-#endif
 
 }  // namespace
 
@@ -73,9 +35,6 @@ class WxDdeTransport::Link : public wxConnection {
     void SetHandle(DdeConversationHandle handle) { handle_ = handle; }
 
     std::optional<std::string> Ask(const std::string& item) {
-#if !wxUSE_DDE_FOR_IPC
-        m_sock->SetTimeout(kRequestTimeoutSeconds);
-#endif
         ++busy_;
         size_t size = 0;
         const void* data = wxConnection::Request(ToWx(item), &size, wxIPC_TEXT);
@@ -179,8 +138,7 @@ class WxDdeTransport::Dialer : public wxClient {
     DdeCallbacks* callbacks_ = nullptr;
 };
 
-WxDdeTransport::WxDdeTransport(std::string folder)
-    : folder_(std::move(folder)), dialer_(std::make_unique<Dialer>(*this)) {}
+WxDdeTransport::WxDdeTransport(const std::string&) : dialer_(std::make_unique<Dialer>(*this)) {}
 
 WxDdeTransport::~WxDdeTransport() {
     while (!links_.empty()) {
@@ -193,11 +151,7 @@ WxDdeTransport::~WxDdeTransport() {
 }
 
 std::optional<std::string> WxDdeTransport::Address(const std::string& service) const {
-#if wxUSE_DDE_FOR_IPC
     return service;
-#else
-    return ServiceSocketPath(folder_, service);
-#endif
 }
 
 bool WxDdeTransport::RegisterService(const std::string& service, DdeCallbacks& callbacks) {
@@ -205,11 +159,6 @@ bool WxDdeTransport::RegisterService(const std::string& service, DdeCallbacks& c
     if (!address || servers_.count(service) != 0) {
         return false;
     }
-#if !wxUSE_DDE_FOR_IPC
-    if (!SocketPathIsFree(*address)) {
-        return false;
-    }
-#endif
     auto server = std::make_unique<Server>(*this, service, callbacks);
     wxLogNull quiet;
     if (!server->Create(wxString(address->c_str(), *wxConvFileName))) {
