@@ -12,6 +12,8 @@ QUILLOX_PACKAGES=(
     xvfb xauth
     # reading what the program offers on the clipboard
     xclip
+    # a private session bus for the screen-lock test
+    dbus-daemon libglib2.0-bin
     # the memory-image test of quillox-cli
     gdb
     # reading printed pages back in the tests
