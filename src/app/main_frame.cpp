@@ -105,6 +105,10 @@ CMainFrame::CMainFrame(wxDocManager* manager, const wxString& title)
     Centre();
 }
 
+CMainFrame::~CMainFrame() {
+    DisconnectBrowser();
+}
+
 std::string CMainFrame::CurrentCategory() const {
     return categoryBar_->CurrentCategory();
 }

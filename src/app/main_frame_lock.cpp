@@ -18,8 +18,6 @@ constexpr int kLockCheckMs = 5000;
 
 }  // namespace
 
-CMainFrame::~CMainFrame() = default;
-
 void CMainFrame::StartAutoLock() {
     modalDialogs_ = std::make_unique<ModalDialogs>();
     lockTimer_.SetOwner(this, wxWindow::NewControlId());

@@ -56,10 +56,6 @@ void CMainFrame::DisconnectBrowser() {
     browser_.reset();
 }
 
-CMainFrame::~CMainFrame() {
-    DisconnectBrowser();
-}
-
 bool CMainFrame::DeferWhileBrowserWaits(wxEvent& event, wxTopLevelWindow& window) {
     if (browserWait_ == nullptr) {
         return false;

@@ -24,11 +24,13 @@ std::string TextAt(const DdeValues& values, std::size_t index) {
 
 bool CDDEObject::OpenURL(const OpenUrlRequest& request) {
     // The reply, a number, means nothing more than that a browser answered.
-    return !instance_.Request(*this, kWwwOpenUrl, "QCS,QCS,DW,DW,QCS,QCS,CS",
-                      {request.address, TextOrMissing(request.target), request.windowId,
-                       request.flags, TextOrMissing(request.postData),
-                       TextOrMissing(request.mimeType), TextOrMissing(request.progressServer)},
-                      "DW");
+    return !instance_
+                .Request(*this, kWwwOpenUrl, "QCS,QCS,DW,DW,QCS,QCS,CS",
+                         {request.address, TextOrMissing(request.target), request.windowId,
+                          request.flags, TextOrMissing(request.postData),
+                          TextOrMissing(request.mimeType), TextOrMissing(request.progressServer)},
+                         "DW")
+                .empty();
 }
 
 WindowInfo CDDEObject::GetWindowInfo(std::uint32_t windowId) {
