@@ -39,20 +39,8 @@ mkdir -m 1777 "$dir/shared"
 # An encrypted file of root's with one card whose password is the secret.
 secret=QxCrossUserSecret4410
 password=QxFilePassword7782
-u32() {
-    printf "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $((($1 >> 8) & 255)) \
-        $((($1 >> 16) & 255)) $((($1 >> 24) & 255)))"
-}
-{
-    printf '\x00\x06\x00\x00\x00\x00\x00\x00\x00\x00\x01\x00\x00\x00\x70\x4c\x78\x51\x00\x00\x00\x00'
-    printf '\x00\x00\x00\x00'
-    u32 3000000000
-    u32 0
-    u32 0
-    u32 0
-    u32 $((${#secret} + 9))
-    printf 'Site\x00\x00\x00%s\x00\x00' "$secret"
-} >"$dir/private/plain.qxf"
+source "$(dirname "$0")/plain_card_file.sh"
+plain_card_file Site "" "" "$secret" "" >"$dir/private/plain.qxf"
 printf '%s\n' "$password" |
     "$cli" convert "$dir/private/plain.qxf" "$dir/private/secret.qxe" --encrypt --password-stdin ||
     {

@@ -29,27 +29,9 @@ trap 'rm -rf "$dir"' EXIT
 
 secrets=(QxSiteName7731 QxAddress5512 QxLoginId9043 QxCardPassword3377 QxNoteText6190
     QxFilePassOne4821 QxFilePassTwo9265)
-u32() {
-    printf "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $((($1 >> 8) & 255)) \
-        $((($1 >> 16) & 255)) $((($1 >> 24) & 255)))"
-}
 # A plain file with one card holding the five texts.
-block=""
-length=0
-for text in "${secrets[@]:0:5}"; do
-    block+="$text\\x00"
-    length=$((length + ${#text} + 1))
-done
-{
-    printf '\x00\x06\x00\x00\x00\x00\x00\x00\x00\x00\x01\x00\x00\x00\x70\x4c\x78\x51\x00\x00\x00\x00'
-    printf '\x00\x00\x00\x00'
-    u32 3000000000
-    u32 0
-    u32 0
-    u32 0
-    u32 $length
-    printf "$block"
-} >"$dir/cards.qxf"
+source "$(dirname "$0")/../plain_card_file.sh"
+plain_card_file "${secrets[@]:0:5}" >"$dir/cards.qxf"
 printf '%s\n' "${secrets[5]}" | "$cli" convert "$dir/cards.qxf" "$dir/one.qxe" --encrypt \
     --password-stdin
 
