@@ -2,7 +2,6 @@
 
 #include <wx/choice.h>
 #include <wx/config.h>
-#include <cstdlib>
 #include <fstream>
 
 #include "app/category_bar.h"
@@ -13,52 +12,11 @@ using namespace quillox;
 
 namespace fs = std::filesystem;
 
-namespace {
-
-fs::path TestRoot() {
-    static const fs::path root =
-        fs::temp_directory_path() / ("quillox-app-tests-" + std::to_string(::getpid()));
-    return root;
-}
-
-}  // namespace
-
-fs::path TestProgramsFolder() {
-    return TestRoot() / "programs";
-}
-
 wxApp* CreateTestApp() {
-    // A settings store and a folder for the service sockets of the test's
-    // own, in a fresh folder; stand-in programs come first on PATH.
-    const fs::path config = TestRoot() / "config";
-    const fs::path runtime = TestRoot() / "runtime";
-    fs::remove_all(TestRoot());
-    // Leave nothing behind in the temporary folder, however the tests end.
-    std::atexit([] {
-        std::error_code ignored;
-        fs::remove_all(TestRoot(), ignored);
-    });
-    fs::create_directories(config);
-    fs::create_directories(runtime);
-    fs::create_directories(TestProgramsFolder());
-    fs::permissions(runtime, fs::perms::owner_all);
-    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-    const char* path = std::getenv("PATH");
-    setenv("PATH", (TestProgramsFolder().string() + ":" + (path != nullptr ? path : "")).c_str(),
-           1);
-    // The first start looks for browsers and would ask for one to be installed.
-    WriteTestProgram("firefox", "exit 0\n");
+    PrepareTestEnvironment("quillox-app-tests-");
     auto* app = new QuilloxApp;
     app->DisableSplash();
     return app;
-}
-
-void WriteTestProgram(const std::string& name, const std::string& body) {
-    const fs::path path = TestProgramsFolder() / name;
-    fs::remove(path);
-    std::ofstream(path) << "#!/bin/sh\n" << body;
-    fs::permissions(path, fs::perms::owner_all);
 }
 
 void AppTest::SetUp() {

@@ -8,14 +8,10 @@
 
 #include "app/main_frame.h"
 #include "app/quillox_app.h"
+#include "app/test_environment.h"
 #include "cards/quillox_view.h"
 #include "document/quillox_doc.h"
 #include "ui/gui_test_support.h"
-
-// The folder of stand-in programs, first on the tests' PATH.
-std::filesystem::path TestProgramsFolder();
-// Writes a shell script of that name there, run by the user only.
-void WriteTestProgram(const std::string& name, const std::string& body);
 
 // Drives the running program: files made for the test, documents opened the
 // way the user opens them, commands sent the way menus send them.

@@ -2,7 +2,6 @@
 // once and runs on without it. The start itself is under test, so this test
 // program starts the application its own way.
 #include <gtest/gtest.h>
-#include <unistd.h>
 #include <wx/modalhook.h>
 #include <wx/msgdlg.h>
 #include <filesystem>
@@ -10,6 +9,7 @@
 
 #include "app/main_frame.h"
 #include "app/quillox_app.h"
+#include "app/test_environment.h"
 #include "ui/command_ids.h"
 #include "ui/gui_test_support.h"
 #include "web/dde_host.h"
@@ -18,12 +18,6 @@ using namespace quillox;
 namespace fs = std::filesystem;
 
 namespace {
-
-fs::path TestRoot() {
-    static const fs::path root =
-        fs::temp_directory_path() / ("quillox-no-dde-tests-" + std::to_string(::getpid()));
-    return root;
-}
 
 // Answers every dialog of the start, keeping what message boxes said.
 class StartDialogs : public wxModalDialogHook {
@@ -68,27 +62,9 @@ TEST(NoDdeStart, AnUnusableServiceFolderIsToldOnceAndTheProgramRunsWithoutABrows
 }  // namespace
 
 wxApp* CreateTestApp() {
-    const fs::path config = TestRoot() / "config";
-    const fs::path runtime = TestRoot() / "runtime";
-    fs::remove_all(TestRoot());
-    std::atexit([] {
-        std::error_code ignored;
-        fs::remove_all(TestRoot(), ignored);
-    });
-    fs::create_directories(config);
-    fs::create_directories(runtime);
-    fs::permissions(runtime, fs::perms::owner_all);
+    const fs::path runtime = PrepareTestEnvironment("quillox-no-dde-tests-");
     // Where the service folder belongs stands a file.
     std::ofstream(runtime / "quillox") << "not a folder";
-    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-    // The first start looks for browsers and would ask for one to be installed.
-    const fs::path programs = TestRoot() / "programs";
-    fs::create_directories(programs);
-    std::ofstream(programs / "firefox") << "#!/bin/sh\nexit 0\n";
-    fs::permissions(programs / "firefox", fs::perms::owner_all);
-    const char* path = std::getenv("PATH");
-    setenv("PATH", (programs.string() + ":" + (path != nullptr ? path : "")).c_str(), 1);
     Dialogs().Register();
     auto* app = new QuilloxApp;
     app->DisableSplash();
