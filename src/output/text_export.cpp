@@ -4,7 +4,6 @@
 
 #include "output/export_file.h"
 #include "output/export_messages.h"
-#include "store/file_messages.h"
 #include "store/safe_save.h"
 #include "store/text_codec.h"
 
@@ -12,16 +11,17 @@ namespace quillox::output {
 
 namespace {
 
-// Appends text as a text-mode file would store it: each LF as CR LF, and
-// after each LF indent spaces.
+// Appends text as a text-mode file would store it: each line break (cards
+// keep CR LF, a lone LF or CR counts as one too) as one CR LF, followed by
+// indent spaces.
 void AppendLines(std::string& out, std::string_view text, std::size_t indent = 0) {
     std::size_t start = 0;
-    for (std::size_t lf = text.find('\n'); lf != std::string_view::npos;
-         lf = text.find('\n', start)) {
-        out.append(text, start, lf - start);
+    for (std::size_t end = text.find_first_of("\r\n"); end != std::string_view::npos;
+         end = text.find_first_of("\r\n", start)) {
+        out.append(text, start, end - start);
         out += "\r\n";
         out.append(indent, ' ');
-        start = lf + 1;
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
     out.append(text, start);
 }
@@ -94,12 +94,12 @@ bool ExportText(const std::string& path, const CardCollection& collection, std::
     try {
         bytes = BuildTextExport(collection, title, date, preferences);
     } catch (const std::bad_alloc&) {
-        message = messages::kOutOfMemory;
+        message = ExportFailureMessage(path, "out of memory");
         return false;
     }
     SaveFailure failure;
     if (!WriteExportFile(path, bytes, failure)) {
-        message = TextExportFailureMessage(failure.cause, path);
+        message = ExportFailureMessage(path, failure.reason);
         return false;
     }
     return true;

@@ -38,21 +38,34 @@ const xmlChar* Chars(const std::string& text) {
     return reinterpret_cast<const xmlChar*>(text.c_str());
 }
 
+// Line breaks as XML keeps them: a card's CR LF (or a lone CR) becomes one
+// LF, where the serialiser would otherwise write the CR as "&#13;".
+void UseLineFeeds(std::string& text) {
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r') {
+            text[kept++] = text[i];
+        } else if (i + 1 == text.size() || text[i + 1] != '\n') {
+            text[kept++] = '\n';
+        }
+    }
+    text.resize(kept);
+}
+
 // The UTF-8 form of a card text in buffer, reused from text to text: the
 // export converts half a million texts. The control characters XML 1.0 has
 // no place for show as U+FFFD.
 const xmlChar* XmlText(std::string_view cp1252, std::string& buffer) {
-    const auto plain = [](char c) {
-        return (c >= 0x20 && c < 0x7F) || c == '\t' || c == '\n' || c == '\r';
-    };
+    const auto plain = [](char c) { return (c >= 0x20 && c < 0x7F) || c == '\t' || c == '\n'; };
     if (std::all_of(cp1252.begin(), cp1252.end(), plain)) {
         buffer.assign(cp1252);
         return Chars(buffer);
     }
     buffer = Cp1252ToUtf8(cp1252);
+    UseLineFeeds(buffer);
     for (std::size_t i = 0; i < buffer.size(); ++i) {
         const auto c = static_cast<unsigned char>(buffer[i]);
-        if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') {
+        if (c < 0x20 && c != '\t' && c != '\n') {
             buffer.replace(i, 1, "\xEF\xBF\xBD");
             i += 2;
         }
@@ -216,22 +229,22 @@ std::string BuildXmlExport(const CardCollection& collection, std::string_view ti
 bool ExportXml(const std::string& path, const CardCollection& collection, std::string_view title,
                const PrintPreferences& preferences, std::string& message) {
     if (!XmlExportAvailable()) {
-        message = XmlExportFailureMessage(path, kNoUtf16);
+        message = ExportFailureMessage(path, kNoUtf16);
         return false;
     }
     std::string bytes;
     try {
         bytes = BuildXmlExport(collection, title, preferences);
     } catch (const std::bad_alloc&) {
-        message = XmlExportFailureMessage(path, "out of memory");
+        message = ExportFailureMessage(path, "out of memory");
         return false;
     } catch (const std::runtime_error& error) {
-        message = XmlExportFailureMessage(path, error.what());
+        message = ExportFailureMessage(path, error.what());
         return false;
     }
     SaveFailure failure;
     if (!WriteExportFile(path, bytes, failure)) {
-        message = XmlExportFailureMessage(path, failure.reason);
+        message = ExportFailureMessage(path, failure.reason);
         return false;
     }
     return true;

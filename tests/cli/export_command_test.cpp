@@ -181,10 +181,10 @@ TEST_F(ExportCommandTest, FailuresKeepFilesAndUsageErrorsExitWithTwo) {
 
     CliRun run = Call({"export", file, folder, "--text"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Access to " + folder + " was denied.\n");
+    EXPECT_EQ(run.err, "The file " + folder + " could not be written: Is a directory.\n");
     run = Call({"export", file, folder, "--xml"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "The XML file " + folder + " could not be written: Is a directory.\n");
+    EXPECT_EQ(run.err, "The file " + folder + " could not be written: Is a directory.\n");
 
     // Exporting over the data file itself would lose every card.
     run = Call({"export", file, folder_.string() + "/./sample.qxf", "--text"});

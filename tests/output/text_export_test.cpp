@@ -1,7 +1,9 @@
 #include "output/text_export.h"
 
 #include <gtest/gtest.h>
+
 #include <sys/stat.h>
+#include <cstring>
 
 #include "output/output_test_support.h"
 #include "store/file_size_limit.h"
@@ -61,8 +63,8 @@ TEST(TextExport, CardBlocksPadLabelsToTheCategoryWidth) {
               "            b\r\n"
               "\r\n"
               "======================\r\n\r\n");
-    // W = 14; a stored CR LF keeps its CR; a line feed in a field becomes CR LF
-    // too; numbers count within the category; texts stay Windows-1252.
+    // W = 14; a stored CR LF is one line break, and so is a line feed in a
+    // field; numbers count within the category; texts stay Windows-1252.
     EXPECT_EQ(Section(text, "BANK ACCOUNTS"),
               "BANK ACCOUNTS\r\n\r\n"
               " Cardnumber: 1\r\n"
@@ -70,7 +72,7 @@ TEST(TextExport, CardBlocksPadLabelsToTheCategoryWidth) {
               " Branch Number   12-34\r\n"
               " Account Holder  J. Doe\r\n"
               " Account Number  0042\r\n"
-              " Note:           one\r\r\n"
+              " Note:           one\r\n"
               "                 two\r\n"
               "\r\n"
               " Cardnumber: 2\r\n"
@@ -91,6 +93,31 @@ TEST(TextExport, CardBlocksPadLabelsToTheCategoryWidth) {
     EXPECT_EQ(plain.find("ATM/PIN"), std::string::npos);
     EXPECT_EQ(plain.find("1234"), std::string::npos);
     EXPECT_EQ(plain.find("Note:"), std::string::npos);
+}
+
+TEST(TextExport, EveryLineBreakIsOneCrLf) {
+    const struct {
+        const char* note;
+        const char* written;
+    } cases[] = {
+        {"a\r\nb\r\nc", "a\r\n            b\r\n            c\r\n"},
+        {"a\nb", "a\r\n            b\r\n"},
+        {"a\rb", "a\r\n            b\r\n"},
+        {"a\r\n\r\nb", "a\r\n            \r\n            b\r\n"},
+        {"a\r\n", "a\r\n            \r\n"},
+        {"\r\n\n\r", "\r\n            \r\n            \r\n            \r\n"},
+    };
+    for (const auto& c : cases) {
+        CardCollection collection;
+        AddCard(collection, 12, {"Camera", "", "", ""}, c.note);
+        const std::string text = BuildTextExport(collection, "t", "d", {});
+        const std::string start = " Note:      ";
+        const std::size_t note = text.find(start);
+        ASSERT_NE(note, std::string::npos);
+        EXPECT_EQ(text.substr(note + start.size(), std::strlen(c.written) + 2),
+                  std::string(c.written) + "\r\n")
+            << c.note;
+    }
 }
 
 TEST(TextExport, HeadingTextsBecomeWindows1252) {
@@ -130,16 +157,19 @@ TEST_F(TextExportFile, FailuresKeepTheOldFileAndNameTheFullPath) {
         return message;
     };
 
-    EXPECT_EQ(exportTo(inFolder), "Access to " + inFolder + " was denied.");
+    const auto failed = [](const std::string& path, const std::string& reason) {
+        return "The file " + path + " could not be written: " + reason + ".";
+    };
+    EXPECT_EQ(exportTo(inFolder), failed(inFolder, "Is a directory"));
     EXPECT_TRUE(std::filesystem::is_directory(inFolder));
     EXPECT_EQ(exportTo(Path("missing/out.txt")),
-              Path("missing/out.txt") + " contains an invalid path.");
-    EXPECT_EQ(exportTo(existing + "/out.txt"), existing + "/out.txt contains an invalid path.");
+              failed(Path("missing/out.txt"), "No such file or directory"));
+    EXPECT_EQ(exportTo(existing + "/out.txt"), failed(existing + "/out.txt", "Not a directory"));
 
     // A relative path is named in full.
     const std::filesystem::path before = std::filesystem::current_path();
     std::filesystem::current_path(folder_);
-    EXPECT_EQ(exportTo("folder.txt"), "Access to " + inFolder + " was denied.");
+    EXPECT_EQ(exportTo("folder.txt"), failed(inFolder, "Is a directory"));
     std::filesystem::current_path(before);
 
     // The disk filling up part way.
@@ -149,13 +179,13 @@ TEST_F(TextExportFile, FailuresKeepTheOldFileAndNameTheFullPath) {
         ASSERT_TRUE(limit.Lower(4096));
         message = exportTo(existing);
     }
-    EXPECT_EQ(message, "Disk full while accessing " + existing + ".");
+    EXPECT_EQ(message, failed(existing, "File too large"));
 
     if (::geteuid() != 0) {  // the superuser writes into any folder
         const std::string locked = Path("locked");
         std::filesystem::create_directory(locked);
         ::chmod(locked.c_str(), 0500);
-        EXPECT_EQ(exportTo(locked + "/out.txt"), "Access to " + locked + "/out.txt was denied.");
+        EXPECT_EQ(exportTo(locked + "/out.txt"), failed(locked + "/out.txt", "Permission denied"));
         ::chmod(locked.c_str(), 0700);
         std::filesystem::remove(locked);
     } else {
@@ -166,9 +196,8 @@ TEST_F(TextExportFile, FailuresKeepTheOldFileAndNameTheFullPath) {
         const std::string planted = shared + "/export.txt";
         std::filesystem::create_symlink(existing, planted);
         ASSERT_EQ(::lchown(planted.c_str(), 65534, 65534), 0);
-        EXPECT_EQ(exportTo(planted), planted +
-                                         " is a symbolic link that another user made in a shared "
-                                         "folder; it was not followed.");
+        EXPECT_EQ(exportTo(planted),
+                  failed(planted, "Symbolic link made by another user in a shared folder"));
         std::filesystem::remove_all(shared);
     }
     EXPECT_EQ(Read(existing), "previous export");

@@ -112,8 +112,11 @@ TEST_F(XmlExportFile, WritesTheTreeInUtf16OwnerOnly) {
     const std::string bytes = Read(path);
     ASSERT_GE(bytes.size(), 12u);
     EXPECT_EQ(bytes.substr(0, 12), std::string("\xFF\xFE<\0?\0x\0m\0l\0", 12));
-    // Characters are written as they are, not as character references.
-    EXPECT_EQ(bytes.find(std::string("&\0#\0x\0", 6)), std::string::npos);
+    // Characters are written as they are, not as character references, and a
+    // line break is one line feed.
+    EXPECT_EQ(bytes.find(std::string("&\0#\0", 4)), std::string::npos);
+    EXPECT_EQ(bytes.find(std::string("\r\0", 2)), std::string::npos);
+    EXPECT_NE(bytes.find(std::string("o\0n\0e\0\n\0l\0i\0n\0e\0", 16)), std::string::npos);
     EXPECT_NE(bytes.find(std::string("S\0i\0t\0e\0 \0\xAC\x20\"\0", 14)), std::string::npos);
     struct stat info {};
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
@@ -124,7 +127,7 @@ TEST_F(XmlExportFile, WritesTheTreeInUtf16OwnerOnly) {
     const FieldLabels online = {"Bank", "URL", "User ID", "Password"};
     const FieldLabels atm = {"Name", "Bank", "Telephone Number", "ATM/PIN Code"};
     const std::string empty;
-    const std::string kept = "line one\r\nline two\xEF\xBF\xBD";
+    const std::string kept = "line one\nline two\xEF\xBF\xBD";
     const std::string pin = "pin";
     // Categories in the order of the category bar: Online Banking after Bank Accounts.
     Element expected{"My_Cards", {}, "", {}};
@@ -225,10 +228,9 @@ TEST_F(XmlExportFile, FailuresKeepTheOldFileAndSayWhy) {
     std::filesystem::create_directory(inFolder);
     std::string message;
     EXPECT_FALSE(ExportXml(inFolder, collection, "t", {}, message));
-    EXPECT_EQ(message, "The XML file " + inFolder + " could not be written: Is a directory.");
+    EXPECT_EQ(message, "The file " + inFolder + " could not be written: Is a directory.");
     EXPECT_FALSE(ExportXml(existing + "/x.xml", collection, "t", {}, message));
-    EXPECT_EQ(message,
-              "The XML file " + existing + "/x.xml could not be written: Not a directory.");
+    EXPECT_EQ(message, "The file " + existing + "/x.xml could not be written: Not a directory.");
     if (::geteuid() == 0) {
         // Another user's link in a folder everyone may write to, pointing at ours.
         const std::string shared = Path("shared");
@@ -238,7 +240,7 @@ TEST_F(XmlExportFile, FailuresKeepTheOldFileAndSayWhy) {
         std::filesystem::create_symlink(existing, planted);
         ASSERT_EQ(::lchown(planted.c_str(), 65534, 65534), 0);
         EXPECT_FALSE(ExportXml(planted, collection, "t", {}, message));
-        EXPECT_EQ(message, "The XML file " + planted +
+        EXPECT_EQ(message, "The file " + planted +
                                " could not be written: Symbolic link made by another user in a "
                                "shared folder.");
         std::filesystem::remove_all(shared);
