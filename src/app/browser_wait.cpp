@@ -1,4 +1,5 @@
 #include "app/browser_wait.h"
+#include "ui/command_ids.h"
 
 #include <wx/toplevel.h>
 #include <algorithm>
@@ -28,7 +29,7 @@ bool BrowserWait::DeferCommand(const wxEvent& event, wxEvtHandler& target) {
         return false;
     }
     const int id = event.GetId();
-    if (id != wxID_EXIT && id != wxID_CLOSE && id != wxID_CLOSE_ALL) {
+    if (id != wxID_EXIT && id != wxID_CLOSE && id != cmd::kCloseFile && id != wxID_CLOSE_ALL) {
         return false;
     }
     commands_.push_back(

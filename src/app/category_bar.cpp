@@ -64,6 +64,14 @@ void CategoryBar::SetLocked(bool locked) {
     locked_ = locked;
     lockText_->SetLabel(locked ? "Locked" : "Unlocked");
     lockIcon_->SetBitmap(ArtBundle(locked ? ArtId::LockClosed : ArtId::LockOpen, wxSize(16, 16)));
+    lockIcon_->Show();
+    Layout();
+}
+
+void CategoryBar::ClearLocked() {
+    locked_ = false;
+    lockText_->SetLabel(wxEmptyString);
+    lockIcon_->Hide();
     Layout();
 }
 

@@ -23,6 +23,8 @@ class CategoryBar : public wxPanel {
     void SelectFirst();
 
     void SetLocked(bool locked);
+    // No lock status at all: there is no document to have one.
+    void ClearLocked();
     bool IsLockedShown() const { return locked_; }
 
     wxChoice* Selector() const { return selector_; }

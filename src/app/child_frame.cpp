@@ -37,6 +37,10 @@ CChildFrame::~CChildFrame() {
     if (history != nullptr && GetMenuBar() != nullptr) {
         history->RemoveMenu(GetMenuBar()->GetMenu(0));
     }
+    // Once the document is gone too, the frame may show that none is left.
+    if (CMainFrame* frame = GetMainFrame()) {
+        frame->CallAfter(&CMainFrame::ShowStateWithoutDocument);
+    }
 }
 
 bool CChildFrame::TryBefore(wxEvent& event) {

@@ -27,6 +27,8 @@ namespace quillox {
 
 wxBEGIN_EVENT_TABLE(CMainFrame, wxDocMDIParentFrame)
     EVT_MENU(wxID_OPEN, CMainFrame::OnFileOpen)
+    EVT_MENU(cmd::kCloseFile, CMainFrame::OnCloseFile)
+    EVT_UPDATE_UI(cmd::kCloseFile, CMainFrame::OnUpdateCloseFile)
     EVT_MENU(cmd::kGeneratePassword, CMainFrame::OnGeneratePassword)
     EVT_MENU(cmd::kPreferences, CMainFrame::OnPreferences)
     EVT_CHOICE(cmd::kCategoryCombo, CMainFrame::OnCategoryChosen)
@@ -129,6 +131,16 @@ wxWindow* CMainFrame::CreateDocumentWindow(wxDocument& document, wxView& view) {
     return new CChildFrame(&document, &view, this);
 }
 
+void CMainFrame::ShowStateWithoutDocument() {
+    if (GetDocumentManager() != nullptr && !GetDocumentManager()->GetDocumentsVector().empty()) {
+        return;
+    }
+    categoryBar_->ClearLocked();
+    if (wxStatusBar* status = GetStatusBar()) {
+        status->SetStatusText("Items:", cmd::kItemCountPane);
+    }
+}
+
 void CMainFrame::ShowItemCount(long count) {
     if (wxStatusBar* status = GetStatusBar()) {
         status->SetStatusText(wxString::Format("Items: %ld", count), cmd::kItemCountPane);
@@ -215,11 +227,24 @@ void CMainFrame::OnGeneratePassword(wxCommandEvent&) {
 // Whether confirmed or not, the print flags are read again and the lists
 // repainted, so that the password and date display take effect at once.
 void CMainFrame::OnPreferences(wxCommandEvent&) {
+    // Cancel stores nothing, so reading everything again is always right.
     prefs::RunPreferencesSheet(this);
-    ReloadPrintFlags();
+    LoadHelperPathCache();
     if (CQuilloxNewDoc* document = ActiveDocument()) {
         document->UpdateAllViewsFor(CurrentCategory());
     }
+}
+
+// The document manager closes the active document on the standard id.
+void CMainFrame::OnCloseFile(wxCommandEvent&) {
+    wxCommandEvent close(wxEVT_MENU, wxID_CLOSE);
+    close.SetEventObject(this);
+    ProcessWindowEvent(close);
+}
+
+void CMainFrame::OnUpdateCloseFile(wxUpdateUIEvent& event) {
+    event.Enable(GetDocumentManager() != nullptr &&
+                 GetDocumentManager()->GetCurrentDocument() != nullptr);
 }
 
 void CMainFrame::OnCategoryChosen(wxCommandEvent&) {

@@ -41,6 +41,8 @@ class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
     void ShowLockStatus(bool locked) override;
     // Status pane of the item count: "Items: " and the count.
     void ShowItemCount(long count) override;
+    // After the last document has closed: no lock status and no item count.
+    void ShowStateWithoutDocument();
     // Restarts the auto-save period from "Automatic Save" (minutes); 0 or a
     // non-number leaves the timer off.
     void ArmAutoSaveTimer() override;
@@ -130,6 +132,8 @@ class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
     void OnIdleShowTitle(wxIdleEvent& event);
 
     void OnFileOpen(wxCommandEvent& event);
+    void OnCloseFile(wxCommandEvent& event);
+    void OnUpdateCloseFile(wxUpdateUIEvent& event);
     void OnCategoryChosen(wxCommandEvent& event);
     void OnGeneratePassword(wxCommandEvent& event);
     void OnPreferences(wxCommandEvent& event);

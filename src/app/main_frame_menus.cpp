@@ -21,7 +21,7 @@ wxMenu* DocumentFileMenu() {
     auto* menu = new wxMenu;
     menu->Append(wxID_NEW, "&New\tAlt+N");
     menu->Append(wxID_OPEN, "&Open...\tCtrl+O");
-    menu->Append(wxID_CLOSE, "&Close");
+    menu->Append(cmd::kCloseFile, "&Close");
     menu->Append(wxID_SAVE, "&Save\tCtrl+S");
     menu->Append(wxID_SAVEAS, "Save &As...");
     menu->AppendSeparator();

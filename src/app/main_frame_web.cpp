@@ -9,6 +9,7 @@
 #include "prefs/settings.h"
 #include "store/text_codec.h"
 #include "ui/command_ids.h"
+#include "ui/message_box.h"
 #include "version/version_info.h"
 #include "web/browser_page.h"
 #include "web/browser_setup.h"
@@ -77,20 +78,20 @@ void CMainFrame::RecordInstalledBrowsers() {
 
 void CMainFrame::PerformStartUpLaunches() {
     if (prefs::Read(prefs::kLaunchEmail) == 1) {
-        web::StartHelperProgram(helperPaths_.mail.utf8_string());
+        web::StartHelperProgram(this, helperPaths_.mail.utf8_string());
     }
     if (prefs::Read(prefs::kLaunchWebBrowser) == 1) {
         web::LaunchWebBrowser(this, helperPaths_.netscape.utf8_string(),
                               helperPaths_.explorer.utf8_string());
     }
     if (prefs::Read(prefs::kLaunchFtp) == 1) {
-        web::StartHelperProgram(helperPaths_.ftp.utf8_string());
+        web::StartHelperProgram(this, helperPaths_.ftp.utf8_string());
     }
     if (prefs::Read(prefs::kLaunchTelnet) == 1) {
-        web::StartHelperProgram(helperPaths_.telnet.utf8_string());
+        web::StartHelperProgram(this, helperPaths_.telnet.utf8_string());
     }
     if (prefs::Read(prefs::kLaunchNewsReader) == 1) {
-        web::StartHelperProgram(helperPaths_.news.utf8_string());
+        web::StartHelperProgram(this, helperPaths_.news.utf8_string());
     }
 }
 
@@ -117,9 +118,16 @@ void CMainFrame::OnGetWebPage(wxCommandEvent&) {
     if (browserWait_ != nullptr && browserWait_->HasDeferred()) {
         return;
     }
-    if (CQuilloxNewView* view = ActiveView()) {
-        view->NewCardFromWebPage(page.title, page.url);
+    CQuilloxNewView* view = ActiveView();
+    if (view == nullptr) {
+        return;
     }
+    // A card without its address is no card of a web page.
+    if (page.url.empty()) {
+        ShowMessage("No web page address was found.");
+        return;
+    }
+    view->NewCardFromWebPage(page.title, page.url);
 }
 
 void CMainFrame::OnLaunchWww(wxCommandEvent&) {
@@ -133,7 +141,7 @@ void CMainFrame::OnLaunchHelper(wxCommandEvent& event) {
                            : id == cmd::kLaunchLogin ? helperPaths_.telnet
                            : id == cmd::kLaunchNews  ? helperPaths_.news
                                                      : helperPaths_.ftp;
-    web::StartHelperProgram(path.utf8_string());
+    web::StartHelperProgram(this, path.utf8_string());
 }
 
 // The user guide that ships with the program; the home page, where the guide

@@ -39,17 +39,6 @@ void AppendColons(std::array<std::string, 4>& labels) {
     }
 }
 
-// A new card's form with the labels as the category has them.
-CardForm BareNewCardForm(const std::string& categoryName) {
-    CardForm form;
-    form.categoryName = categoryName;
-    GetFieldLabels(categoryName, form.labels[0], form.labels[1], form.labels[2], form.labels[3]);
-    form.field2 = UrlPrefill(categoryName);
-    form.webAttributesEnabled =
-        IsOneOf(categoryName, {"WWW Sites", "FTP Servers", "Miscellaneous"});
-    return form;
-}
-
 // The UTF-8 sequence of the character starting at position of a valid text.
 std::string_view CharacterAt(std::string_view utf8, std::size_t position) {
     const auto lead = static_cast<unsigned char>(utf8[position]);
@@ -60,14 +49,19 @@ std::string_view CharacterAt(std::string_view utf8, std::size_t position) {
 }  // namespace
 
 CardForm NewCardForm(const std::string& categoryName) {
-    CardForm form = BareNewCardForm(categoryName);
+    CardForm form;
+    form.categoryName = categoryName;
+    GetFieldLabels(categoryName, form.labels[0], form.labels[1], form.labels[2], form.labels[3]);
     AppendColons(form.labels);
+    form.field2 = UrlPrefill(categoryName);
+    form.webAttributesEnabled =
+        IsOneOf(categoryName, {"WWW Sites", "FTP Servers", "Miscellaneous"});
     return form;
 }
 
 CardForm WebPageCardForm(const std::string& categoryName, std::string_view title,
                          std::string_view url) {
-    CardForm form = BareNewCardForm(categoryName);
+    CardForm form = NewCardForm(categoryName);
     form.field1 = std::string(title);
     form.field2 = std::string(url);
     return form;

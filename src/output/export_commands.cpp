@@ -3,6 +3,7 @@
 #include <wx/datetime.h>
 #include <wx/filename.h>
 #include <wx/msgdlg.h>
+#include <wx/stdpaths.h>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -42,8 +43,17 @@ PrintPreferences PreferencesOf(const CQuilloxNewDoc& document) {
 }
 
 // Paths in messages are the file system's bytes, as the exports got them.
-void ShowPathMessage(const std::string& message) {
-    ShowMessage(wxString(message.c_str(), *wxConvFileName));
+void ShowFailure(const std::string& message) {
+    ShowError(wxString(message.c_str(), *wxConvFileName));
+}
+
+// Exports go beside the data file; a document never saved has no folder of
+// its own, and the working folder is seldom where the user looks for files.
+wxString ExportFolder(const CQuilloxNewDoc& document) {
+    if (document.HasFile()) {
+        return wxFileName(document.GetFilename()).GetPath();
+    }
+    return wxStandardPaths::Get().GetDocumentsDir();
 }
 
 // The dialog asked before replacing the name as it was typed; a name that
@@ -61,8 +71,9 @@ bool MayReplace(const wxFileName& path, wxWindow* parent) {
 // typed without an extension gets it.
 wxString AskExportPath(const CQuilloxNewDoc& document, wxWindow* parent, const ExportKind& kind) {
     const std::string name = SuggestedExportName(TitleOf(document), kind.extension);
-    ChosenPathDialog dialog(parent, kind.dialogTitle, wxEmptyString, wxString::FromUTF8(name),
-                            kind.wildcard, wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    ChosenPathDialog dialog(parent, kind.dialogTitle, ExportFolder(document),
+                            wxString::FromUTF8(name), kind.wildcard,
+                            wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK) {
         return wxString();
     }
@@ -86,8 +97,7 @@ bool IsDataFileOf(const CQuilloxNewDoc& document, const std::string& path) {
     std::error_code error;
     const bool same = std::filesystem::equivalent(ToStorePath(document.GetFilename()), path, error);
     if (same && !error) {
-        ShowPathMessage("The export was not written: " + FullPath(path) +
-                        " is the data file of this document.");
+        ShowFailure(ExportFailureMessage(path, "it is the data file of this document"));
         return true;
     }
     return false;
@@ -116,7 +126,7 @@ void ExportToText(const CQuilloxNewDoc& document, wxWindow* parent) {
     std::string message;
     if (!ExportText(path, document.Cards(), TitleOf(document), date, PreferencesOf(document),
                     message)) {
-        ShowPathMessage(message);
+        ShowFailure(message);
     }
 }
 
@@ -131,7 +141,7 @@ void ExportToXml(const CQuilloxNewDoc& document, wxWindow* parent) {
     // The export checks first that libxml2 can write UTF-16.
     std::string message;
     if (!ExportXml(path, document.Cards(), TitleOf(document), PreferencesOf(document), message)) {
-        ShowPathMessage(message);
+        ShowFailure(message);
     }
 }
 

@@ -27,10 +27,9 @@ PreferenceValues LoadPreferenceValues() {
     values.newsProgPath = Read(kNewsProgFilePath);
     values.helpProgPath = Read(kHelpProgFilePath);
     values.telnetPath = Read(kTelnetFilePath);
-    // Output prints both by default, yet the sheet shows them unchecked until
-    // the user first confirms it.
-    values.printAtm = Read(kPrintAtm, 0);
-    values.printNotes = Read(kPrintNotes, 0);
+    // With the default output uses, so that OK leaves printing as it was.
+    values.printAtm = Read(kPrintAtm);
+    values.printNotes = Read(kPrintNotes);
     return values;
 }
 

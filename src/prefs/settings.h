@@ -42,7 +42,7 @@ extern const StringSetting kNewsProgFilePath;
 extern const StringSetting kFtpFilePath;
 extern const StringSetting kTelnetFilePath;
 extern const StringSetting kHelpProgFilePath;
-// "Print Preferences": output reads these with default 1, the Preferences sheet with 0.
+// "Print Preferences": output and the Preferences sheet both read them with default 1.
 extern const IntSetting kPrintAtm;
 extern const IntSetting kPrintNotes;
 // "Start Up Preferences"; the e-mail launch option is stored as "Print Notes".

@@ -4,7 +4,7 @@
 
 // Command identifiers of the menus, toolbar and accelerators. Commands that
 // wxWidgets knows keep its standard ids (wxID_NEW, wxID_OPEN, wxID_SAVE,
-// wxID_SAVEAS, wxID_CLOSE, wxID_PRINT, wxID_PRINT_SETUP, wxID_PREVIEW,
+// wxID_SAVEAS, wxID_CLOSE (see kCloseFile), wxID_PRINT, wxID_PRINT_SETUP, wxID_PREVIEW,
 // wxID_COPY, wxID_PASTE, wxID_CUT, wxID_UNDO, wxID_FIND, wxID_ABOUT,
 // wxID_EXIT); the program's own commands keep their historical numbers.
 namespace quillox::cmd {
@@ -17,6 +17,9 @@ constexpr int Moved(int number) {
 }
 
 // File
+// File > Close: GTK gives a menu item with the standard close id the stock
+// key Ctrl+W, which is Load Web Page's; this one stands for wxID_CLOSE.
+inline constexpr int kCloseFile = 16905;
 inline constexpr int kEncryptOnSave = Moved(32828);
 inline constexpr int kSetPassword = 1013;  // toolbar
 inline constexpr int kExportText = Moved(32823);

@@ -5,8 +5,20 @@
 
 namespace quillox {
 
+namespace {
+
+wxWindow* MainWindow() {
+    return wxTheApp != nullptr ? wxTheApp->GetTopWindow() : nullptr;
+}
+
+}  // namespace
+
 void ShowMessage(const wxString& text) {
-    wxMessageBox(text, "Quillox", wxOK, wxTheApp != nullptr ? wxTheApp->GetTopWindow() : nullptr);
+    wxMessageBox(text, "Quillox", wxOK, MainWindow());
+}
+
+void ShowError(const wxString& text) {
+    wxMessageBox(text, "Error", wxOK | wxICON_ERROR, MainWindow());
 }
 
 void ShowStoreMessage(const std::string& text) {

@@ -196,6 +196,10 @@ std::optional<std::string> ReadFirstDesktopEntry(const std::vector<std::string>&
     return std::nullopt;
 }
 
+std::optional<ArgumentVector> SplitExecCommand(std::string_view command) {
+    return SplitCommand(command, std::nullopt);
+}
+
 std::optional<ArgumentVector> DesktopEntryCommand(std::string_view entryText,
                                                   std::optional<std::string_view> url) {
     const std::optional<std::string_view> exec = ExecValue(entryText);

@@ -34,4 +34,8 @@ std::optional<std::string> ReadFirstDesktopEntry(const std::vector<std::string>&
 std::optional<ArgumentVector> DesktopEntryCommand(std::string_view entryText,
                                                   std::optional<std::string_view> url);
 
+// command split into arguments as an Exec value is (quotes, backslashes),
+// with no url for the field codes. Nothing when it is empty or does not parse.
+std::optional<ArgumentVector> SplitExecCommand(std::string_view command);
+
 }  // namespace quillox::web

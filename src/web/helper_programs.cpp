@@ -1,9 +1,12 @@
 #include "web/helper_programs.h"
 
 #include <wx/msgdlg.h>
+#include <filesystem>
 #include <optional>
+#include <system_error>
 
 #include "prefs/settings.h"
+#include "web/desktop_entry.h"
 #include "web/launch_arguments.h"
 #include "web/program_start.h"
 
@@ -21,6 +24,16 @@ void ShowError(wxWindow* parent, const wxString& text) {
 
 bool Start(const std::optional<ArgumentVector>& arguments) {
     return arguments && StartProgram(*arguments);
+}
+
+// A path such as "C:\Program Files\Mail\mail.exe" names its program whole;
+// only one that names no file is read as a command line.
+std::optional<ArgumentVector> HelperArguments(const std::string& path) {
+    std::error_code error;
+    if (std::filesystem::exists(std::filesystem::u8path(path), error)) {
+        return ProgramArguments(path);
+    }
+    return SplitExecCommand(path);
 }
 
 }  // namespace
@@ -43,8 +56,16 @@ void LaunchWebBrowser(wxWindow* parent, const std::string& netscapePath,
                             "install.");
 }
 
-void StartHelperProgram(const std::string& path) {
-    Start(ProgramArguments(path));
+void StartHelperProgram(wxWindow* parent, const std::string& path) {
+    if (path.empty()) {
+        ShowError(parent,
+                  "No program is set for this command. Set its path in Preferences, on the page "
+                  "\"Path Settings\".");
+        return;
+    }
+    if (!Start(HelperArguments(path))) {
+        ShowError(parent, "The program \"" + wxString::FromUTF8(path) + "\" could not be started.");
+    }
 }
 
 void StartPdfReader(wxWindow* parent) {
@@ -56,7 +77,7 @@ void StartPdfReader(wxWindow* parent) {
             "Quillox", wxOK, parent);
         return;
     }
-    StartHelperProgram(path.utf8_string());
+    StartHelperProgram(parent, path.utf8_string());
 }
 
 }  // namespace quillox::web

@@ -15,9 +15,11 @@ namespace quillox::web {
 void LaunchWebBrowser(wxWindow* parent, const std::string& netscapePath,
                       const std::string& explorerPath);
 
-// The e-mail, FTP, telnet or news program, with no arguments; nothing is
-// shown when there is none or it cannot start.
-void StartHelperProgram(const std::string& path);
+// The e-mail, FTP, telnet or news program or the PDF reader. A path that
+// names no file may carry arguments, split as a desktop entry's Exec line is
+// (no shell). When there is no path or the program cannot be started, the
+// user is told, with the path.
+void StartHelperProgram(wxWindow* parent, const std::string& path);
 
 // Help Reader: the PDF reader of "HelpProg File Path", read now, so that a
 // path just set in the preferences is used at once.

@@ -11,6 +11,8 @@
 
 #include "app/web_test_support.h"
 #include "document/decryption_password_dialog.h"
+#include "prefs/path_settings_page.h"
+#include "prefs/preferences_sheet.h"
 #include "prefs/settings.h"
 #include "ui/command_ids.h"
 #include "version/version_info.h"
@@ -20,15 +22,6 @@ using namespace quillox;
 namespace fs = std::filesystem;
 
 namespace {
-
-// A message box with this text and the caption "Error".
-ExpectDialog<wxMessageDialog> ExpectError(const std::string& text) {
-    return ExpectDialog<wxMessageDialog>([text](wxMessageDialog* dialog) {
-        EXPECT_EQ(dialog->GetMessage().utf8_string(), text);
-        EXPECT_EQ(dialog->GetCaption(), "Error");
-        return wxID_OK;
-    });
-}
 
 class HelperTest : public AppTest {
   protected:
@@ -96,16 +89,40 @@ TEST_F(HelperTest, InternetAndHelpMenusStartTheirProgramsWithoutArguments) {
         EXPECT_EQ(NextStarted(), menu.started);
     }
 
-    // A missing program is silent; the cache keeps paths until the next start.
-    prefs::Write(prefs::kMailProgFilePath, "");
+    // Paths set in Preferences count from OK on, and may carry arguments;
+    // the print boxes, untouched, stay ticked.
+    const std::string mail = Program("mail2") + " --flag \"two words\"";
+    wxTEST_DIALOG(
+        SendCommand(cmd::kPreferences),
+        ExpectDialog<prefs::CPrefPropertySheet>([&](prefs::CPrefPropertySheet* sheet) {
+            Control<wxTextCtrl>(*sheet, prefs::CPathSettingsRef::kMailAppPathId).ChangeValue(mail);
+            return wxID_OK;
+        }));
     SendCommand(cmd::kLaunchEmail);
-    EXPECT_EQ(NextStarted(), "mail 0");
-    prefs::Write(prefs::kTelnetFilePath, (folder_ / "missing").string());
-    Frame()->LoadHelperPathCache();
-    {
-        GTestModalHook noDialog(__FILE__, __LINE__, __func__);
-        SendCommand(cmd::kLaunchEmail);
-        SendCommand(cmd::kLaunchLogin);
+    EXPECT_EQ(NextStarted(), "mail2 2");
+    EXPECT_EQ(ReadLines(record_).back(), "two words");
+    EXPECT_TRUE(Frame()->PrintNotes());
+    EXPECT_TRUE(Frame()->PrintAtmCodes());
+    EXPECT_EQ(prefs::Read(prefs::kPrintNotes), 1);
+    EXPECT_EQ(prefs::Read(prefs::kPrintAtm), 1);
+
+    // A program that cannot be started is named to the user.
+    const std::string missing = (folder_ / "missing").string();
+    const struct {
+        std::string path;
+        std::string message;
+    } failures[] = {
+        {"",
+         "No program is set for this command. Set its path in Preferences, on the page "
+         "\"Path Settings\"."},
+        {missing, "The program \"" + missing + "\" could not be started."},
+        {"faketelnet --flag", "The program \"faketelnet --flag\" could not be started."},
+        {"\"unclosed", "The program \"\"unclosed\" could not be started."},
+    };
+    for (const auto& failure : failures) {
+        prefs::Write(prefs::kTelnetFilePath, wxString::FromUTF8(failure.path));
+        Frame()->LoadHelperPathCache();
+        wxTEST_DIALOG(SendCommand(cmd::kLaunchLogin), ExpectError(failure.message));
     }
 
     // The PDF reader's path is read at each use.

@@ -5,6 +5,7 @@
 #include <wx/generic/printps.h>
 #include <wx/print.h>
 #include <wx/printdlg.h>
+#include <wx/stdpaths.h>
 #include <wx/toolbar.h>
 #include <wx/uiaction.h>
 #include <algorithm>
@@ -37,11 +38,16 @@ unsigned PermissionsOf(const std::string& path) {
     return status.st_mode & 0777u;
 }
 
-// Answers an export's Save-as dialog with name after checking what it shows.
+// Answers an export's Save-as dialog with name after checking what it shows;
+// it starts in folder, by default the one of the test's files.
 ExpectDialog<wxFileDialog> SaveExportAs(const char* title, const char* initialName,
-                                        const char* wildcard, const std::string& name) {
+                                        const char* wildcard, const std::string& name,
+                                        const wxString& folder = wxString()) {
     return ExpectDialog<wxFileDialog>([=](wxFileDialog* dialog) {
         EXPECT_EQ(dialog->GetMessage(), title);
+        EXPECT_EQ(
+            dialog->GetDirectory(),
+            folder.empty() ? wxString(std::filesystem::path(name).parent_path().string()) : folder);
         EXPECT_EQ(dialog->GetFilename(), initialName);
         EXPECT_EQ(dialog->GetWildcard(), wildcard);
         EXPECT_TRUE(dialog->HasFlag(wxFD_OVERWRITE_PROMPT));
@@ -175,17 +181,25 @@ TEST_F(AppTest, ExportToTextWritesTheCardsForTheOwnerOnly) {
     // A folder where the file belongs is refused with the cause; the data
     // file itself is never replaced by an export.
     std::filesystem::create_directory(Path("folder.txt"));
-    wxTEST_DIALOG(SendCommand(cmd::kExportText),
-                  SaveExportAs("Save Data File As Text", "cards.txt", "Text File (*.txt)|*.txt",
-                               Path("folder.txt")),
-                  ExpectMessage("Access to " + Path("folder.txt") + " was denied."));
+    wxTEST_DIALOG(
+        SendCommand(cmd::kExportText),
+        SaveExportAs("Save Data File As Text", "cards.txt", "Text File (*.txt)|*.txt",
+                     Path("folder.txt")),
+        ExpectError("The file " + Path("folder.txt") + " could not be written: Is a directory."));
     const std::string before = ReadBytes(path);
     wxTEST_DIALOG(
         SendCommand(cmd::kExportText),
         SaveExportAs("Save Data File As Text", "cards.txt", "Text File (*.txt)|*.txt", path),
-        ExpectMessage("The export was not written: " + path +
-                      " is the data file of this document."));
+        ExpectError("The file " + path +
+                    " could not be written: it is the data file of this document."));
     EXPECT_EQ(ReadBytes(path), before);
+
+    // A document never saved exports to the documents folder to begin with.
+    SendCommand(wxID_NEW);
+    wxTEST_DIALOG(SendCommand(cmd::kExportText),
+                  SaveExportAs("Save Data File As Text", "Untitled1.txt", "Text File (*.txt)|*.txt",
+                               Path("new.txt"), wxStandardPaths::Get().GetDocumentsDir()));
+    EXPECT_TRUE(std::filesystem::exists(Path("new.txt")));
 }
 
 TEST_F(AppTest, ExportToXmlWarnsFirstAndWritesUtf16) {
@@ -218,17 +232,11 @@ TEST_F(AppTest, ExportToXmlWarnsFirstAndWritesUtf16) {
 
     // A failed export says so and leaves the previous file as it was.
     std::filesystem::create_directory(Path("folder.xml"));
-    wxTEST_DIALOG(SendCommand(cmd::kExportXml), ExpectMessage(warning, wxID_YES),
-                  SaveExportAs("Save Data File As XML File", "my cards.xml", "XML (*.xml)|*.xml",
-                               Path("folder.xml")),
-                  ExpectDialog<wxMessageDialog>([&](wxMessageDialog* dialog) {
-                      EXPECT_EQ(
-                          dialog->GetMessage().utf8_string().rfind(
-                              "The XML file " + Path("folder.xml") + " could not be written: ", 0),
-                          0u)
-                          << dialog->GetMessage();
-                      return wxID_OK;
-                  }));
+    wxTEST_DIALOG(
+        SendCommand(cmd::kExportXml), ExpectMessage(warning, wxID_YES),
+        SaveExportAs("Save Data File As XML File", "my cards.xml", "XML (*.xml)|*.xml",
+                     Path("folder.xml")),
+        ExpectError("The file " + Path("folder.xml") + " could not be written: Is a directory."));
     EXPECT_TRUE(std::filesystem::is_directory(Path("folder.xml")));
 }
 

@@ -1,8 +1,11 @@
 // What the main window shows: the category bar, the item count, the title
 // and which commands are offered.
 #include <wx/choice.h>
+#include <wx/menu.h>
 #include <wx/statusbr.h>
 #include <wx/toolbar.h>
+#include <memory>
+#include <vector>
 
 #if defined(__WXGTK__)
 #include <gtk/gtk.h>
@@ -145,3 +148,74 @@ TEST_F(AppTest, HeadingsColumnsAndTheCountAreShownWhole) {
     EXPECT_GE(room, status->GetTextExtent("Items: 1000000").GetWidth());
 }
 #endif
+
+namespace {
+
+// The items of menu and its submenus with Ctrl+W in their labels.
+void CollectCtrlW(const wxMenu& menu, std::vector<int>& ids) {
+    for (const wxMenuItem* item : menu.GetMenuItems()) {
+        if (item->IsSubMenu()) {
+            CollectCtrlW(*item->GetSubMenu(), ids);
+        }
+        const std::unique_ptr<wxAcceleratorEntry> accel(item->GetAccel());
+        if (accel && accel->GetFlags() == wxACCEL_CTRL && accel->GetKeyCode() == 'W') {
+            ids.push_back(item->GetId());
+        }
+    }
+}
+
+#if defined(__WXGTK__)
+// Whether GTK shows a key beside the item, be it from the label or the
+// toolkit's own for a standard command.
+bool ShowsToolkitKey(wxMenuItem* item) {
+    GList* closures = gtk_widget_list_accel_closures(item->GetMenuItem());
+    const bool shows = closures != nullptr;
+    g_list_free(closures);
+    return shows;
+}
+#endif
+
+}  // namespace
+
+TEST_F(AppTest, CtrlWIsLoadWebPageAloneAndClosingTheLastDocumentClearsTheStatus) {
+    EXPECT_FALSE(IsEnabled(cmd::kCloseFile));
+    ASSERT_NE(OpenDocument(WriteFile("close.qxf", {{0, "a"}})), nullptr);
+    EXPECT_EQ(Frame()->GetCategoryBar()->LockText()->GetLabel(), "Unlocked");
+    auto* child = dynamic_cast<wxFrame*>(ActiveDoc()->GetDocumentWindow());
+    ASSERT_NE(child, nullptr);
+    for (wxMenuBar* bar : {Frame()->GetMenuBar(), child->GetMenuBar()}) {
+        std::vector<int> ctrlW;
+        for (std::size_t i = 0; i < bar->GetMenuCount(); ++i) {
+            CollectCtrlW(*bar->GetMenu(i), ctrlW);
+        }
+        EXPECT_EQ(ctrlW, bar == child->GetMenuBar() ? std::vector<int>{cmd::kLoadWebPageMenu}
+                                                    : std::vector<int>{});
+    }
+    wxMenuItem* close = child->GetMenuBar()->FindItem(cmd::kCloseFile);
+    ASSERT_NE(close, nullptr);
+    EXPECT_EQ(close->GetItemLabelText(), "Close");
+    EXPECT_EQ(std::unique_ptr<wxAcceleratorEntry>(close->GetAccel()), nullptr);
+#if defined(__WXGTK__)
+    EXPECT_FALSE(ShowsToolkitKey(close));
+    EXPECT_TRUE(ShowsToolkitKey(child->GetMenuBar()->FindItem(cmd::kLoadWebPageMenu)));
+#endif
+
+    // File > Close closes the document; with none left the frame shows no
+    // lock status and no count.
+    EXPECT_TRUE(IsEnabled(cmd::kCloseFile));
+    SendCommand(cmd::kCloseFile);
+    ProcessPendingEvents();
+    EXPECT_TRUE(Manager()->GetDocumentsVector().empty());
+    EXPECT_EQ(Frame()->GetCategoryBar()->LockText()->GetLabel(), "");
+    EXPECT_EQ(ItemCount(), "Items:");
+    EXPECT_FALSE(IsEnabled(cmd::kCloseFile));
+
+    // The next document shows its status again; closing one of two keeps it.
+    ASSERT_NE(OpenDocument(WriteFile("one.qxf", {{0, "a"}})), nullptr);
+    ASSERT_NE(OpenDocument(WriteFile("two.qxf", {{0, "a"}, {0, "b"}})), nullptr);
+    EXPECT_EQ(Frame()->GetCategoryBar()->LockText()->GetLabel(), "Unlocked");
+    SendCommand(cmd::kCloseFile);
+    ProcessPendingEvents();
+    EXPECT_EQ(Manager()->GetDocumentsVector().size(), 1u);
+    EXPECT_EQ(Frame()->GetCategoryBar()->LockText()->GetLabel(), "Unlocked");
+}

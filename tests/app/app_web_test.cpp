@@ -9,6 +9,7 @@
 #include <unistd.h>
 #include <wx/clipbrd.h>
 #include <wx/ipc.h>
+#include <wx/stattext.h>
 #include <wx/uiaction.h>
 #include <cstring>
 #include <ctime>
@@ -356,6 +357,12 @@ TEST_F(WebPageTest, GetWebPageOpensANewCardWithTheBrowsersPageOrTheCopiedAddress
             EXPECT_EQ(dialog->Result().field1, title);
             EXPECT_EQ(dialog->Result().field2, url);
             EXPECT_EQ(dialog->Result().categoryName, "WWW Sites");
+            // Labelled as the other "New Card".
+            const char* const labels[] = {"Name:", "URL:", "User ID:", "Password:"};
+            for (int i = 0; i < 4; ++i) {
+                EXPECT_EQ(Control<wxStaticText>(*dialog, CCardDlg::kFirstLabelId + i).GetLabel(),
+                          labels[i]);
+            }
             return wxID_CANCEL;
         });
     };
@@ -374,7 +381,23 @@ TEST_F(WebPageTest, GetWebPageOpensANewCardWithTheBrowsersPageOrTheCopiedAddress
     ASSERT_TRUE(wxTheClipboard->Open());
     wxTheClipboard->SetData(new wxTextDataObject("not an address"));
     wxTheClipboard->Close();
-    wxTEST_DIALOG(SendCommand(cmd::kGetWebPageMenu), expectNewCard("", ""));
+    // Nothing found: no empty card, and the user hears why, by menu and by key.
+    wxTEST_DIALOG(SendCommand(cmd::kGetWebPageMenu),
+                  ExpectMessage("No web page address was found."));
+    ActiveView()->ListControl()->SetFocus();
+    bool told = false;
+    wxTEST_DIALOG(
+        {
+            wxUIActionSimulator().Char('w', wxMOD_ALT);
+            WaitFor([&] { return told; });
+        },
+        ExpectDialog<wxMessageDialog>([&](wxMessageDialog* dialog) {
+            EXPECT_EQ(dialog->GetMessage(), "No web page address was found.");
+            told = true;
+            return wxID_OK;
+        }));
+    EXPECT_TRUE(told);
+    EXPECT_EQ(ActiveDoc()->Cards().Category(0).Count(), 2);
 
     // Without a document window Alt+W still asks the browser, then drops the page.
     CloseAllQuietly();

@@ -60,7 +60,9 @@ TEST(CardForm, WebPageFormTakesTitleAndUrlAsTheyAre) {
     const CardForm form = WebPageCardForm("FTP Servers", "", "ftp://example.org/pub");
     EXPECT_EQ(form.field1, "");
     EXPECT_EQ(form.field2, "ftp://example.org/pub");
-    EXPECT_EQ(form.labels, (Labels{"Name", "URL", "User ID", "Password"}));
+    // Labelled as every other new card.
+    EXPECT_EQ(form.labels, (Labels{"Name:", "URL:", "User ID:", "Password:"}));
+    EXPECT_EQ(form.labels, NewCardForm("FTP Servers").labels);
     EXPECT_TRUE(form.webAttributesEnabled);
     EXPECT_FALSE(form.editMode);
 }

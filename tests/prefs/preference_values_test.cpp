@@ -37,7 +37,7 @@ PreferenceValues Changed() {
     return values;
 }
 
-TEST_F(PreferenceValuesTest, AFreshStoreGivesTheDefaultsWithBothPrintValuesOff) {
+TEST_F(PreferenceValuesTest, AFreshStoreGivesTheDefaultsWithBothPrintValuesOn) {
     InstallSettingsStore();
     const PreferenceValues values = LoadPreferenceValues();
     EXPECT_EQ(values.webBrowser, 1);
@@ -53,9 +53,9 @@ TEST_F(PreferenceValuesTest, AFreshStoreGivesTheDefaultsWithBothPrintValuesOff) 
                                  values.newsProgPath, values.helpProgPath, values.telnetPath}) {
         EXPECT_TRUE(path.empty());
     }
-    // Output reads the same missing values as on.
-    EXPECT_EQ(values.printAtm, 0);
-    EXPECT_EQ(values.printNotes, 0);
+    // As output reads the same missing values.
+    EXPECT_EQ(values.printAtm, 1);
+    EXPECT_EQ(values.printNotes, 1);
     EXPECT_EQ(Read(kPrintAtm), 1);
     EXPECT_EQ(Read(kPrintNotes), 1);
 }

@@ -162,8 +162,8 @@ TEST_F(PreferencesSheet, AFreshStoreShowsTheDefaults) {
                    Paths::kAcrobatReaderId, Paths::kTelnetId}) {
         EXPECT_FALSE(Control<wxRadioButton>(sheet, kPathsPage, id).GetValue()) << id;
     }
-    EXPECT_FALSE(Control<wxCheckBox>(sheet, kPrintPage, Print::kPrintAtmId).GetValue());
-    EXPECT_FALSE(Control<wxCheckBox>(sheet, kPrintPage, Print::kPrintNotesId).GetValue());
+    EXPECT_TRUE(Control<wxCheckBox>(sheet, kPrintPage, Print::kPrintAtmId).GetValue());
+    EXPECT_TRUE(Control<wxCheckBox>(sheet, kPrintPage, Print::kPrintNotesId).GetValue());
 }
 
 TEST_F(PreferencesSheet, TheMinutesFollowTheSpinAndAreEditableOnlyWhenOpenedTicked) {
@@ -212,7 +212,7 @@ int ChangeEveryPage(CPrefPropertySheet* sheet, int answer) {
     Control<wxCheckBox>(*sheet, kGeneralPage, General::kLockWithScreenId).SetValue(false);
     Control<wxCheckBox>(*sheet, kStartUpPage, StartUp::kLaunchEmailId).SetValue(true);
     Control<wxTextCtrl>(*sheet, kPathsPage, Paths::kTelnetPathId).ChangeValue("/usr/bin/telnet");
-    Control<wxCheckBox>(*sheet, kPrintPage, Print::kPrintNotesId).SetValue(true);
+    Control<wxCheckBox>(*sheet, kPrintPage, Print::kPrintNotesId).SetValue(false);
     return answer;
 }
 
@@ -246,9 +246,9 @@ TEST_F(PreferencesSheet, OkStoresWhatTheSheetShowsAndCancelStoresNothing) {
     EXPECT_EQ(Read(kLockWhenScreenLocks), 0);
     EXPECT_EQ(Read(kLaunchEmail), 1);
     EXPECT_EQ(Read(kTelnetFilePath), "/usr/bin/telnet");
-    EXPECT_EQ(Read(kPrintNotes), 1);
-    // Unchanged values are stored as shown: the print box read unticked.
-    EXPECT_EQ(Read(kPrintAtm), 0);
+    EXPECT_EQ(Read(kPrintNotes), 0);
+    // Unchanged values are stored as shown: the print box read ticked.
+    EXPECT_EQ(Read(kPrintAtm), 1);
     EXPECT_EQ(Read(kShowPasswordAlways), 0);
     EXPECT_EQ(Read(kNetscapeFilePath), "");
 }

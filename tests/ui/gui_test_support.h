@@ -47,6 +47,15 @@ inline ExpectDialog<wxMessageDialog> ExpectMessage(const wxString& text, int id 
     });
 }
 
+// Expects a box titled "Error" with exactly this text.
+inline ExpectDialog<wxMessageDialog> ExpectError(const wxString& text) {
+    return ExpectDialog<wxMessageDialog>([text](wxMessageDialog* dialog) {
+        EXPECT_EQ(dialog->GetCaption(), "Error");
+        EXPECT_EQ(dialog->GetMessage().utf8_string(), text.utf8_string());
+        return wxID_OK;
+    });
+}
+
 // Runs the event loop until idle, so that pending events are handled.
 void ProcessPendingEvents();
 
