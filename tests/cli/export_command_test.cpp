@@ -102,7 +102,7 @@ TEST_F(ExportCommandTest, TextExportOfAFileByTheIndependentWriter) {
         " URL       https://bank\r\n"
         " User ID   me\r\n"
         " Password  pin\r\n"
-        " Note:     a\r\r\n"
+        " Note:     a\r\n"
         "           b\r\n"
         "\r\n";
     const std::string atm =
