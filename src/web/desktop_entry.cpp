@@ -107,8 +107,11 @@ std::optional<ArgumentVector> SplitCommand(std::string_view command,
         inArgument = true;
         if (c == '"') {
             onlyFieldCodes = false;
+            // Inside quotes a backslash escapes only the four characters the
+            // format reserves, so a Windows path keeps its backslashes.
             for (++i; i < command.size() && command[i] != '"'; ++i) {
-                if (command[i] == '\\' && i + 1 < command.size()) {
+                if (command[i] == '\\' && i + 1 < command.size() &&
+                    std::string_view("\"`$\\").find(command[i + 1]) != std::string_view::npos) {
                     ++i;
                 }
                 current += command[i];

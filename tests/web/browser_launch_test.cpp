@@ -50,6 +50,28 @@ TEST(DesktopEntry, ExecSplitsUnquotesAndExpandsFieldCodes) {
     EXPECT_EQ(DesktopEntryCommand("Exec=outside a group\n", {}), std::nullopt);
 }
 
+TEST(DesktopEntry, HelperPathsSplitAsExecLinesWithoutFieldCodes) {
+    struct Case {
+        const char* path;
+        Argv command;
+    };
+    const Case cases[] = {
+        {"faketelnet --flag", Argv{{"faketelnet", "--flag"}}},
+        {"/usr/bin/mutt  -F \"/home/me/my muttrc\"",
+         Argv{{"/usr/bin/mutt", "-F", "/home/me/my muttrc"}}},
+        {"\"C:\\Program Files\\Mail\\mail.exe\" /new",
+         Argv{{"C:\\Program Files\\Mail\\mail.exe", "/new"}}},
+        {"\"say \\\"hi\\\" \\\\ \\$HOME\"", Argv{{"say \"hi\" \\ $HOME"}}},
+        {"news %u %%", Argv{{"news", "%"}}},
+        {"\"unclosed", std::nullopt},
+        {"   ", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(SplitExecCommand(c.path), c.command) << c.path;
+    }
+}
+
 TEST(DesktopEntry, DefaultBrowserIdAndWhereItsEntryIs) {
     EXPECT_EQ(DefaultBrowserEntryId("firefox-esr.desktop\n"), "firefox-esr.desktop");
     for (const char* odd : {"", "\n", "firefox", ".desktop", "../x.desktop", "a b.desktop",
