@@ -181,7 +181,7 @@ TEST_F(AppTest, APageFromTheBrowserBecomesANewCard) {
                   PressDefault([](const CardForm& form) {
                       EXPECT_EQ(form.field1, "");
                       EXPECT_EQ(form.field2, "ftp://files.example");
-                      EXPECT_EQ(form.labels[0], "Name");
+                      EXPECT_EQ(form.labels[0], "Name:");
                   }));
     ASSERT_EQ(document->Cards().Category(2).Count(), 1);
     EXPECT_EQ(document->Cards().Category(2).At(0)->GetField2(), "ftp://files.example");
