@@ -129,7 +129,6 @@ class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
     // (main_frame_title.cpp).
     void OnIdleShowTitle(wxIdleEvent& event);
 
-    void OnFileOpen(wxCommandEvent& event);
     void OnCategoryChosen(wxCommandEvent& event);
     void OnGeneratePassword(wxCommandEvent& event);
     void OnPreferences(wxCommandEvent& event);
