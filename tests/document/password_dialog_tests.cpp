@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
 #include <wx/app.h>
 #include <wx/checkbox.h>
+#include <wx/image.h>
 #include <wx/stattext.h>
 
 #include "document/about_keys_dialog.h"
@@ -180,6 +182,14 @@ TEST(ShowPasswordButton, ShowsWhatIsTypedSoFarAsSelectableText) {
     encryption.Show();
     auto& show = Control<ShowPasswordButton>(encryption, FileEncryptionDialog::kShowId);
     Type(encryption, FileEncryptionDialog::kSecondEntryId, "second entry");
+    // Its own faded picture for when it is disabled, as no toolkit must make one.
+    ASSERT_TRUE(show.GetBitmapDisabled().IsOk());
+    const wxImage faded = show.GetBitmapDisabled().ConvertToImage();
+    const wxImage normal = show.GetBitmapLabel().ConvertToImage();
+    ASSERT_EQ(faded.GetSize(), normal.GetSize());
+    EXPECT_FALSE(std::equal(faded.GetData(),
+                            faded.GetData() + faded.GetWidth() * faded.GetHeight() * 3,
+                            normal.GetData()));
     // The & is shown as it is, not taken as a mnemonic.
     EXPECT_EQ(Shown(show), "a&b\xC3\xA9\x63\x64\x65\x66");
     // Under the first entry, inside the dialog, clear of its buttons.
