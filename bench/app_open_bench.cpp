@@ -1,11 +1,16 @@
 // Opening a 100,000-card plain file in the desktop program until its list has
 // the rows, against loading the same file with the card store alone, in the
-// same run. Needs a display (xvfb-run works).
+// same run. Needs a display (xvfb-run works). It runs on settings of its own,
+// made so that the program starts without a question; any dialog that shows
+// all the same ends the run with a failure instead of waiting for a click.
 #include <benchmark/benchmark.h>
 
 #include <wx/app.h>
 #include <wx/evtloop.h>
 #include <wx/init.h>
+#include <wx/modalhook.h>
+#include <wx/msgdlg.h>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
@@ -13,6 +18,7 @@
 #include "app/quillox_app.h"
 #include "cards/quillox_view.h"
 #include "document/quillox_doc.h"
+#include "prefs/settings.h"
 #include "ratio_reporter.h"
 #include "store/card_file.h"
 
@@ -45,6 +51,35 @@ std::string SampleFile() {
         }
     }
     return file.string();
+}
+
+// Nobody is there to answer a dialog: one that shows fails the run.
+class NoDialogs : public wxModalDialogHook {
+  protected:
+    int Enter(wxDialog* dialog) override {
+        wxString text = dialog->GetTitle();
+        if (const auto* message = dynamic_cast<const wxMessageDialog*>(dialog)) {
+            text += ": " + message->GetMessage();
+        }
+        std::fprintf(stderr, "app_open_bench: a dialog showed, which no one can answer: %s\n",
+                     text.utf8_str().data());
+        std::error_code ignored;
+        fs::remove_all(Folder(), ignored);
+        std::_Exit(EXIT_FAILURE);
+    }
+    void Exit(wxDialog*) override {}
+};
+
+// The settings and service folder of the run's own: the first start is
+// behind it (so no browser is looked for) and nothing is launched or reopened.
+void PrepareSettings() {
+    fs::create_directories(Folder() / "config");
+    fs::create_directories(Folder() / "runtime");
+    fs::permissions(Folder() / "runtime", fs::perms::owner_all);
+    setenv("XDG_CONFIG_HOME", (Folder() / "config").c_str(), 1);
+    setenv("XDG_RUNTIME_DIR", (Folder() / "runtime").c_str(), 1);
+    quillox::prefs::InstallSettingsStore();
+    quillox::prefs::Write(quillox::prefs::kFirstStartDone, 1);
 }
 
 void ProcessEvents() {
@@ -91,14 +126,15 @@ BENCHMARK(BM_OpenInProgram)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    fs::create_directories(Folder() / "config");
-    setenv("XDG_CONFIG_HOME", (Folder() / "config").c_str(), 1);
     auto* app = new quillox::QuilloxApp;
     app->DisableSplash();
     wxApp::SetInstance(app);
     if (!wxEntryStart(argc, argv)) {
         return 1;
     }
+    PrepareSettings();
+    NoDialogs noDialogs;
+    noDialogs.Register();
     {
         wxEventLoop loop;
         wxEventLoopActivator active(&loop);

@@ -135,8 +135,8 @@ completions=$(
 expected_completions='--help --version convert export generate show 
 export 
 other.qxe 
---password-stdin 
---no-atm --no-notes --password-stdin 
+--force --password-stdin 
+--date-format --no-atm --no-notes --password-stdin 
 1 10 11 
 --count --lower --numbers --others '
 if [ "$completions" != "$expected_completions" ]; then

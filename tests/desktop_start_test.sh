@@ -15,7 +15,7 @@ check() {
 
 help=$(env -u DISPLAY -u WAYLAND_DISPLAY "$quillox" --help 2>&1)
 check "--help exit status" "$?" 0
-check "--help first line" "$(head -n 1 <<<"$help")" "Usage: quillox [--help] [--version]"
+check "--help first line" "$(head -n 1 <<<"$help")" "Usage: quillox [OPTION]... [FILE]..."
 
 check "--version" "$(env -u DISPLAY -u WAYLAND_DISPLAY "$quillox" --version 2>&1)" \
     "quillox $version"

@@ -15,12 +15,25 @@
 
 namespace {
 
+// Every option the program takes: those answered here and those of the
+// toolkit's parser (QuilloxApp::OnInitCmdLine).
 const char kUsage[] =
-    "Usage: quillox [--help] [--version]\n"
+    "Usage: quillox [OPTION]... [FILE]...\n"
     "\n"
     "Quillox keeps your passwords, logins, account and card numbers on cards,\n"
     "in files that can be encrypted. It needs a graphical display; without one,\n"
-    "quillox-cli shows, converts and generates from the command line.\n";
+    "quillox-cli shows, converts and generates from the command line.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help      print this help and exit\n"
+    "  --version       print the version and exit\n"
+    "  --verbose       log more messages of the toolkit\n"
+    "  --embedding, --automation\n"
+    "                  exit at once without a window, for programs that start\n"
+    "                  Quillox as a server\n"
+    "\n"
+    "A FILE named on the command line is accepted but not opened: files are\n"
+    "opened from the File menu.\n";
 
 // Answered before the toolkit starts, which needs a display for anything.
 bool AnswerInfoOption(const char* arg) {

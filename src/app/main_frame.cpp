@@ -21,12 +21,10 @@
 #include "prefs/settings.h"
 #include "ui/art/art.h"
 #include "ui/command_ids.h"
-#include "ui/file_dialogs.h"
 
 namespace quillox {
 
 wxBEGIN_EVENT_TABLE(CMainFrame, wxDocMDIParentFrame)
-    EVT_MENU(wxID_OPEN, CMainFrame::OnFileOpen)
     EVT_MENU(cmd::kCloseFile, CMainFrame::OnCloseFile)
     EVT_UPDATE_UI(cmd::kCloseFile, CMainFrame::OnUpdateCloseFile)
     EVT_MENU(cmd::kGeneratePassword, CMainFrame::OnGeneratePassword)
@@ -200,14 +198,6 @@ void CMainFrame::ReloadPrintFlags() {
 
 void CMainFrame::OnAutoSaveTimer(wxTimerEvent&) {
     AutoSave();
-}
-
-// Reaches the frame only while no document is active: opens a new document.
-void CMainFrame::OnFileOpen(wxCommandEvent&) {
-    const wxString path = AskFileToOpen(this);
-    if (!path.empty()) {
-        GetDocumentManager()->CreateDocument(path, wxDOC_SILENT);
-    }
 }
 
 // "Use" puts the password into the active list's current card; without a

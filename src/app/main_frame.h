@@ -131,7 +131,6 @@ class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
     // (main_frame_title.cpp).
     void OnIdleShowTitle(wxIdleEvent& event);
 
-    void OnFileOpen(wxCommandEvent& event);
     void OnCloseFile(wxCommandEvent& event);
     void OnUpdateCloseFile(wxUpdateUIEvent& event);
     void OnCategoryChosen(wxCommandEvent& event);

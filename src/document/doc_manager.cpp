@@ -1,9 +1,11 @@
 #include "document/doc_manager.h"
 
+#include <wx/app.h>
 #include <wx/filehistory.h>
 #include <wx/filename.h>
 
 #include "prefs/recent_files.h"
+#include "ui/file_dialogs.h"
 
 namespace quillox {
 
@@ -13,6 +15,16 @@ wxString QuilloxDocManager::MakeNewDocumentName() {
 
 wxFileHistory* QuilloxDocManager::OnCreateFileHistory() {
     return new wxFileHistory(prefs::kRecentFileCount);
+}
+
+// The program has one template, which reads every kind of data file.
+wxDocTemplate* QuilloxDocManager::SelectDocumentPath(wxDocTemplate** templates, int noTemplates,
+                                                     wxString& path, long, bool) {
+    if (noTemplates < 1) {
+        return nullptr;
+    }
+    path = AskFileToOpen(wxTheApp->GetTopWindow());
+    return path.empty() ? nullptr : templates[0];
 }
 
 void QuilloxDocManager::OnMRUFileNotExist(unsigned n, const wxString& filename) {

@@ -47,6 +47,13 @@ FileEncryptionDialog::FileEncryptionDialog(wxWindow* parent, bool encryptOnSave,
     }
     ShowTickState(encryptOnSave);
     CentreOnParent();
+    // Not on OK, where Space would close the dialog unchanged: on the key
+    // while it can be typed, else on the box that allows typing it.
+    if (encryptOnSave) {
+        first_->SetFocus();
+    } else {
+        encrypt_->SetFocus();
+    }
 
     encrypt_->Bind(wxEVT_CHECKBOX, &FileEncryptionDialog::OnEncryptClicked, this);
     Bind(wxEVT_BUTTON, &FileEncryptionDialog::OnAboutKeys, this, kAboutKeysId);
@@ -134,6 +141,10 @@ void FileEncryptionDialog::OnEncryptClicked(wxCommandEvent&) {
         second_->ChangeValue(wxString());
     }
     ShowTickState(ticked);
+    // Ticked to type a key: the first entry takes it.
+    if (ticked) {
+        first_->SetFocus();
+    }
 }
 
 void FileEncryptionDialog::OnAboutKeys(wxCommandEvent&) {

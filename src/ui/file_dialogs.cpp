@@ -10,11 +10,16 @@ namespace quillox {
 
 namespace {
 
-const char* const kFilter = "Encrypted Data (*.qxe)|*.qxe|Non Encrypted Data (*.qxf)|*.qxf";
+// Saving chooses between the two kinds; opening reads either, whatever its
+// name, so it offers both at once first and any file last.
+const char* const kSaveFilter = "Encrypted Data (*.qxe)|*.qxe|Non Encrypted Data (*.qxf)|*.qxf";
+const char* const kOpenFilter =
+    "Quillox Files (*.qxe;*.qxf)|*.qxe;*.qxf|Encrypted Data (*.qxe)|*.qxe|"
+    "Non Encrypted Data (*.qxf)|*.qxf|All Files (*)|*";
 
 wxString Ask(wxWindow* parent, const wxString& title, const wxString& folder,
-             const wxString& initialName, long style) {
-    ChosenPathDialog dialog(parent, title, folder, initialName, kFilter, style);
+             const wxString& initialName, const char* filter, long style) {
+    ChosenPathDialog dialog(parent, title, folder, initialName, filter, style);
     // Without a name, the extension alone would make a hidden ".qxe" in the
     // working folder.
     if (dialog.ShowModal() != wxID_OK || dialog.ChosenPath().empty()) {
@@ -31,13 +36,14 @@ wxString Ask(wxWindow* parent, const wxString& title, const wxString& folder,
 }  // namespace
 
 wxString AskFileToOpen(wxWindow* parent) {
-    return Ask(parent, "Open", wxString(), wxString(), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    return Ask(parent, "Open", wxString(), wxString(), kOpenFilter,
+               wxFD_OPEN | wxFD_FILE_MUST_EXIST);
 }
 
 wxString AskFileToSave(wxWindow* parent, const wxString& initialName, const wxString& folder) {
     for (;;) {
-        const wxString path =
-            Ask(parent, "Save As", folder, initialName, wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+        const wxString path = Ask(parent, "Save As", folder, initialName, kSaveFilter,
+                                  wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
         const wxString name = wxFileName(path).GetFullName();
         if (name.find_first_of("*?") == wxString::npos) {
             return path;

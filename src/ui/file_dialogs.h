@@ -6,7 +6,8 @@
 namespace quillox {
 
 // The data-file dialogs: encrypted (*.qxe) and plain (*.qxf) files, ".qxe"
-// by default. Each returns the chosen path, or an empty text on Cancel.
+// by default; Open offers both kinds together first, then each, then all
+// files. Each returns the chosen path, or an empty text on Cancel.
 // Neither offers a pattern as the file name: a file chooser takes "*.qxe"
 // as a name, and Enter would save into a file of that name.
 wxString AskFileToOpen(wxWindow* parent);

@@ -8,6 +8,8 @@ namespace quillox {
 
 IconButton::IconButton(wxWindow* parent, wxWindowID id, ArtId art, const wxString& tip)
     : wxBitmapButton(parent, id, ArtBundle(art, wxSize(16, 16))) {
+    // Its own faded picture, as the toolbar's buttons have.
+    SetBitmapDisabled(DisabledArtBundle(art, wxSize(16, 16)));
     SetToolTip(tip);
 #if defined(__WXGTK__)
     // Screen readers on the GTK desktop ask the accessibility toolkit for

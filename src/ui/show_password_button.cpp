@@ -1,6 +1,24 @@
 #include "ui/show_password_button.h"
 
+#include <algorithm>
+
+#include <wx/toplevel.h>
+
 namespace quillox {
+
+wxRect PlacePasswordPopup(const wxRect& entry, const wxRect& button, const wxRect& area,
+                          const wxSize& wanted) {
+    const wxRect row = entry.Union(button);
+    wxRect placed(row.GetLeft(), row.GetBottom() + 1, std::min(wanted.x, row.width), wanted.y);
+    if (placed.GetBottom() > area.GetBottom()) {
+        placed.y = row.GetTop() - placed.height;
+    }
+    placed.width = std::min(placed.width, area.width);
+    placed.height = std::min(placed.height, area.height);
+    placed.x = std::clamp(placed.x, area.GetLeft(), area.GetRight() + 1 - placed.width);
+    placed.y = std::clamp(placed.y, area.GetTop(), area.GetBottom() + 1 - placed.height);
+    return placed;
+}
 
 ShowPasswordButton::ShowPasswordButton(wxWindow* parent, wxWindowID id, const wxTextCtrl* source)
     : IconButton(parent, id, ArtId::ShowPassword, "Show the password"), source_(source) {
@@ -18,7 +36,7 @@ void ShowPasswordButton::ShowPassword() {
         return;
     }
     auto* popup = new PasswordPopup(this, text);
-    popup->SetPosition(PopupPosition());
+    popup->SetSize(PopupRect(popup->GetSize()));
     popup->Popup();
     popup_ = popup;
 }
@@ -27,9 +45,13 @@ PasswordPopup* ShowPasswordButton::Popup() const {
     return popup_ && popup_->IsShown() ? popup_.get() : nullptr;
 }
 
-wxPoint ShowPasswordButton::PopupPosition() const {
-    const wxRect button = GetScreenRect();
-    return wxPoint(button.GetRight() + 1 + 5, button.GetBottom() + 1);
+// Beside the button (where a menu would open) it covers the dialog's own
+// buttons and can leave the dialog; under the entry it covers only what
+// follows the entry, inside the dialog.
+wxRect ShowPasswordButton::PopupRect(const wxSize& wanted) {
+    const wxWindow* window = wxGetTopLevelParent(this);
+    const wxRect area(window->ClientToScreen(wxPoint(0, 0)), window->GetClientSize());
+    return PlacePasswordPopup(source_->GetScreenRect(), GetScreenRect(), area, wanted);
 }
 
 void ShowPasswordButton::OnClick(wxCommandEvent&) {

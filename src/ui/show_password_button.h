@@ -8,9 +8,16 @@
 
 namespace quillox {
 
+// Where a pop-up of size wanted goes for an entry and its eye button (screen
+// rectangles) in a window whose client area is area: just under the row of
+// entry and button, from the entry's left edge, no wider than the row; above
+// the row when there is no room under it; never outside area.
+wxRect PlacePasswordPopup(const wxRect& entry, const wxRect& button, const wxRect& area,
+                          const wxSize& wanted);
+
 // The eye button beside a masked entry: a click shows the entry's text in a
-// small pop-up beside the button, as plain text that can be read and
-// selected, while the entry itself stays masked. An empty entry shows nothing.
+// small pop-up under the entry, as plain text that can be read and selected,
+// while the entry itself stays masked. An empty entry shows nothing.
 class ShowPasswordButton : public IconButton {
   public:
     ShowPasswordButton(wxWindow* parent, wxWindowID id, const wxTextCtrl* source);
@@ -20,9 +27,9 @@ class ShowPasswordButton : public IconButton {
     // The pop-up while it is open, or nullptr.
     PasswordPopup* Popup() const;
 
-    // Where the pop-up opens: 5 pixels right of the button's right edge,
-    // level with its bottom edge, on the screen.
-    wxPoint PopupPosition() const;
+    // Where a pop-up of size wanted opens, on the screen: inside the
+    // button's window, clear of the buttons beside the entry's row.
+    wxRect PopupRect(const wxSize& wanted);
 
   private:
     void OnClick(wxCommandEvent& event);

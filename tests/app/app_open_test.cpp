@@ -211,3 +211,26 @@ TEST_F(AppTest, TheSplashGoesAtTheFirstKeyAndTakesIt) {
     EXPECT_FALSE(splash::IsShowing());
     ProcessPendingEvents();
 }
+
+TEST_F(AppTest, OpenOffersTheSameFiltersWithAndWithoutADocument) {
+    const wxString filters =
+        "Quillox Files (*.qxe;*.qxf)|*.qxe;*.qxf|Encrypted Data (*.qxe)|*.qxe|"
+        "Non Encrypted Data (*.qxf)|*.qxf|All Files (*)|*";
+    // Checks the filters offered and answers with path.
+    const auto offers = [&](const std::string& path) {
+        return ExpectDialog<wxFileDialog>([=](wxFileDialog* dialog) {
+            EXPECT_EQ(dialog->GetWildcard(), filters);
+            EXPECT_EQ(dialog->GetFilterIndex(), 0);
+            dialog->SetPath(wxString(path));
+            return wxID_OK;
+        });
+    };
+    const std::string first = WriteFile("first.qxf", {{0, "plain"}});
+    const std::string second = WriteFile("second.qxe", {{0, "encrypted"}}, "a long password");
+    wxTEST_DIALOG(SendCommand(wxID_OPEN), offers(first));
+    ASSERT_EQ(Manager()->GetDocumentsVector().size(), 1u);
+    wxTEST_DIALOG(SendCommand(wxID_OPEN), offers(second),
+                  TypePassword("Decryption Password for file: second.qxe", "a long password"));
+    EXPECT_EQ(Manager()->GetDocumentsVector().size(), 1u);
+    EXPECT_EQ(Column(0), (std::vector<std::string>{"encrypted", "plain"}));
+}

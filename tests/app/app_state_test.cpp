@@ -1,6 +1,7 @@
 // What the main window shows: the category bar, the item count, the title
 // and which commands are offered.
 #include <wx/choice.h>
+#include <wx/image.h>
 #include <wx/menu.h>
 #include <wx/statusbr.h>
 #include <wx/toolbar.h>
@@ -71,14 +72,40 @@ TEST_F(AppTest, TheTitleNamesTheActiveDocument) {
     EXPECT_EQ(Frame()->GetTitle(), "Quillox");
 }
 
+// Every button carries its own disabled picture, so that no toolkit makes one
+// (or drops it): set, drawn at the toolbar's size, unlike the enabled one, and
+// kept by a toolkit that masks pictures by their opacity.
 TEST_F(AppTest, DisabledToolbarButtonsShowAFadedPicture) {
     wxToolBar* bar = Frame()->GetToolBar();
+    const wxSize size = bar->GetToolBitmapSize();
+    int tools = 0;
     for (size_t position = 0; position < bar->GetToolsCount(); ++position) {
         const wxToolBarToolBase* tool = bar->GetToolByPos(static_cast<int>(position));
-        if (!tool->IsSeparator()) {
-            EXPECT_TRUE(tool->GetDisabledBitmapBundle().IsOk()) << tool->GetShortHelp();
+        if (tool->IsSeparator()) {
+            continue;
         }
+        ++tools;
+        const wxString name = tool->GetLabel();
+        ASSERT_TRUE(tool->GetDisabledBitmapBundle().IsOk()) << name;
+        const wxImage normal = tool->GetNormalBitmapBundle().GetBitmap(size).ConvertToImage();
+        const wxImage disabled = tool->GetDisabledBitmapBundle().GetBitmap(size).ConvertToImage();
+        ASSERT_EQ(disabled.GetSize(), size) << name;
+        EXPECT_NE(
+            std::vector<unsigned char>(disabled.GetData(),
+                                       disabled.GetData() + size.x * size.y * 3),
+            std::vector<unsigned char>(normal.GetData(), normal.GetData() + size.x * size.y * 3))
+            << name;
+        wxImage masked = disabled.Copy();
+        masked.ConvertAlphaToMask();
+        bool seen = false;
+        for (int y = 0; y < size.y && !seen; ++y) {
+            for (int x = 0; x < size.x && !seen; ++x) {
+                seen = !masked.IsTransparent(x, y);
+            }
+        }
+        EXPECT_TRUE(seen) << name;
     }
+    EXPECT_EQ(tools, 15);
 }
 
 TEST_F(AppTest, SetPasswordIsOfferedOnlyWhereItsDocumentAllows) {

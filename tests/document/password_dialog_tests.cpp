@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
 #include <wx/app.h>
 #include <wx/checkbox.h>
+#include <wx/image.h>
 #include <wx/stattext.h>
 
 #include "document/about_keys_dialog.h"
@@ -180,11 +182,26 @@ TEST(ShowPasswordButton, ShowsWhatIsTypedSoFarAsSelectableText) {
     encryption.Show();
     auto& show = Control<ShowPasswordButton>(encryption, FileEncryptionDialog::kShowId);
     Type(encryption, FileEncryptionDialog::kSecondEntryId, "second entry");
+    // Its own faded picture for when it is disabled, as no toolkit must make one.
+    ASSERT_TRUE(show.GetBitmapDisabled().IsOk());
+    const wxImage faded = show.GetBitmapDisabled().ConvertToImage();
+    const wxImage normal = show.GetBitmapLabel().ConvertToImage();
+    ASSERT_EQ(faded.GetSize(), normal.GetSize());
+    EXPECT_FALSE(std::equal(faded.GetData(),
+                            faded.GetData() + faded.GetWidth() * faded.GetHeight() * 3,
+                            normal.GetData()));
     // The & is shown as it is, not taken as a mnemonic.
     EXPECT_EQ(Shown(show), "a&b\xC3\xA9\x63\x64\x65\x66");
-    const wxRect button = show.GetScreenRect();
-    EXPECT_EQ(show.Popup()->GetScreenPosition(),
-              wxPoint(button.GetRight() + 1 + 5, button.GetBottom() + 1));
+    // Under the first entry, inside the dialog, clear of its buttons.
+    const wxRect popup = show.Popup()->GetScreenRect();
+    const wxRect first = First(encryption).GetScreenRect();
+    EXPECT_EQ(popup.GetTopLeft(), wxPoint(first.GetLeft(), show.GetScreenRect().GetBottom() + 1));
+    const wxRect inside(encryption.ClientToScreen(wxPoint(0, 0)), encryption.GetClientSize());
+    EXPECT_TRUE(inside.Contains(popup))
+        << inside.x << "," << inside.y << " " << inside.width << "x" << inside.height;
+    for (int id : {int(wxID_OK), int(wxID_CANCEL), int(FileEncryptionDialog::kAboutKeysId)}) {
+        EXPECT_FALSE(popup.Intersects(Control<wxButton>(encryption, id).GetScreenRect())) << id;
+    }
 
     Type(encryption, FileEncryptionDialog::kFirstEntryId, "");
     EXPECT_EQ(Shown(show), "(none)");
@@ -203,6 +220,60 @@ TEST(ShowPasswordButton, ShowsWhatIsTypedSoFarAsSelectableText) {
     EXPECT_STREQ(atk_object_get_name(gtk_widget_get_accessible(show.GetHandle())),
                  "Show the password");
 #endif
+}
+
+TEST(ShowPasswordButton, ThePopupStaysUnderItsRowAndInsideTheWindow) {
+    const wxRect area(50, 50, 400, 300);  // x 50 to 449, y 50 to 349
+    struct Case {
+        const char* what;
+        wxRect entry;
+        wxRect button;
+        wxSize wanted;
+        wxRect expected;
+    };
+    // The rows span x 100 to 324: a 200-pixel entry and its button.
+    for (const Case& c : {
+             Case{"short, under the row",
+                  {100, 100, 200, 20},
+                  {305, 100, 20, 20},
+                  {80, 24},
+                  {100, 120, 80, 24}},
+             Case{"long, no wider than the row",
+                  {100, 100, 200, 20},
+                  {305, 98, 20, 24},
+                  {600, 24},
+                  {100, 122, 225, 24}},
+             Case{"no room under, above the row",
+                  {100, 330, 200, 20},
+                  {305, 330, 20, 20},
+                  {80, 24},
+                  {100, 306, 80, 24}},
+             Case{"a window smaller than the pop-up holds it",
+                  {100, 100, 200, 20},
+                  {305, 100, 20, 20},
+                  {500, 400},
+                  {100, 50, 225, 300}},
+         }) {
+        const wxRect placed = PlacePasswordPopup(c.entry, c.button, area, c.wanted);
+        EXPECT_EQ(placed, c.expected) << c.what;
+        EXPECT_TRUE(area.Contains(placed)) << c.what;
+    }
+}
+
+TEST(FileEncryptionDialog, OpensWithTheFocusWhereTypingGoesNotOnOk) {
+    FileEncryptionDialog encrypted(nullptr, true, Secret("geheim12"));
+    encrypted.Show();
+    EXPECT_TRUE(WaitFor([&] { return First(encrypted).HasFocus(); }, 3000));
+    EXPECT_FALSE(Control<wxButton>(encrypted, wxID_OK).HasFocus());
+    encrypted.Hide();
+
+    FileEncryptionDialog plain(nullptr, false, SecretString());
+    plain.Show();
+    auto& encrypt = Control<wxCheckBox>(plain, FileEncryptionDialog::kEncryptId);
+    EXPECT_TRUE(WaitFor([&] { return encrypt.HasFocus(); }, 3000));
+    // Ticking it makes the key typable, and the first entry takes the keys.
+    Tick(encrypt, true);
+    EXPECT_TRUE(WaitFor([&] { return First(plain).HasFocus(); }, 3000));
 }
 
 TEST(DecryptionPasswordDialog, ReturnsTheTypedBytesOrNothingOnCancel) {

@@ -2,6 +2,7 @@
 
 #include <wx/app.h>
 #include <wx/image.h>
+#include <algorithm>
 
 #include "ui/art/art.h"
 #include "ui/gui_test_support.h"
@@ -29,6 +30,17 @@ bool HasDrawnPixels(const wxBitmap& bitmap) {
     for (int i = 0; i < image.GetWidth() * image.GetHeight(); ++i) {
         if (alpha[i] != 0) {
             return true;
+        }
+    }
+    return false;
+}
+
+bool HasUnmaskedPixels(const wxImage& image) {
+    for (int y = 0; y < image.GetHeight(); ++y) {
+        for (int x = 0; x < image.GetWidth(); ++x) {
+            if (!image.IsTransparent(x, y)) {
+                return true;
+            }
         }
     }
     return false;
@@ -78,8 +90,8 @@ TEST(Art, TheOpenPadlockStandsOpenAtSixteenPixels) {
     EXPECT_EQ(FreeShackleColumns(ArtId::LockClosed), 0);
 }
 
-TEST(Art, DisabledPicturesAreGreyAndFaint) {
-    for (int i = static_cast<int>(ArtId::FileNew); i <= static_cast<int>(ArtId::About); ++i) {
+TEST(Art, DisabledPicturesAreGreyPaleAndAsOpaqueAsTheirPicture) {
+    for (int i = static_cast<int>(ArtId::FileNew); i <= static_cast<int>(ArtId::EditUrl); ++i) {
         const auto id = static_cast<ArtId>(i);
         const wxImage normal =
             ArtBundle(id, wxSize(20, 20)).GetBitmap(wxDefaultSize).ConvertToImage();
@@ -87,13 +99,28 @@ TEST(Art, DisabledPicturesAreGreyAndFaint) {
             DisabledArtBundle(id, wxSize(20, 20)).GetBitmap(wxDefaultSize).ConvertToImage();
         ASSERT_EQ(disabled.GetSize(), wxSize(20, 20)) << i;
         ASSERT_TRUE(disabled.HasAlpha()) << i;
+        int paler = 0;
+        int darkest = 255;  // of the opaque pixels
         for (int y = 0; y < 20; ++y) {
             for (int x = 0; x < 20; ++x) {
                 EXPECT_EQ(disabled.GetRed(x, y), disabled.GetGreen(x, y)) << i;
                 EXPECT_EQ(disabled.GetGreen(x, y), disabled.GetBlue(x, y)) << i;
-                EXPECT_LE(disabled.GetAlpha(x, y) * 100, normal.GetAlpha(x, y) * 40) << i;
+                EXPECT_EQ(disabled.GetAlpha(x, y), normal.GetAlpha(x, y)) << i;
+                const int before =
+                    normal.GetRed(x, y) + normal.GetGreen(x, y) + normal.GetBlue(x, y);
+                paler += normal.GetAlpha(x, y) > 0 && disabled.GetRed(x, y) * 3 > before ? 1 : 0;
+                if (disabled.GetAlpha(x, y) >= 128) {
+                    darkest = std::min(darkest, int(disabled.GetRed(x, y)));
+                }
             }
         }
+        EXPECT_GT(paler, 0) << i;
+        // Still seen on a light toolbar.
+        EXPECT_LE(darkest, 192) << i;
+        // What a toolkit that masks by opacity keeps of it.
+        wxImage masked = disabled.Copy();
+        masked.ConvertAlphaToMask();
+        EXPECT_TRUE(HasUnmaskedPixels(masked)) << i;
     }
 }
 

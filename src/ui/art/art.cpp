@@ -68,19 +68,11 @@ wxBitmapBundle FromEmbeddedSvg(const char* name, const wxSize& defaultSize) {
     return wxBitmapBundle::FromSVG(file->data, file->size, defaultSize);
 }
 
-// How much of a picture's opacity a disabled button keeps, in percent.
-constexpr int kDisabledOpacity = 35;
-
+// Grey and pale, as the toolkit draws a disabled picture itself, but with the
+// picture's own opacity: a toolkit that turns opacity into a mask (the
+// Windows toolbar's image lists do) would drop a faint picture entirely.
 wxBitmap Faded(const wxBitmap& bitmap) {
-    wxImage image = bitmap.ConvertToImage().ConvertToGreyscale();
-    if (!image.HasAlpha()) {
-        image.InitAlpha();
-    }
-    unsigned char* alpha = image.GetAlpha();
-    for (int i = 0; i < image.GetWidth() * image.GetHeight(); ++i) {
-        alpha[i] = static_cast<unsigned char>(alpha[i] * kDisabledOpacity / 100);
-    }
-    return wxBitmap(image);
+    return wxBitmap(bitmap.ConvertToImage().ConvertToGreyscale().ConvertToDisabled());
 }
 
 }  // namespace

@@ -36,8 +36,9 @@ enum class ArtId {
 // pencil 16x16, documents 32x32, the program icon 48x48.
 wxBitmapBundle ArtBundle(ArtId id, const wxSize& defaultSize);
 
-// The picture as a disabled button shows it: grey and faint, so that it
-// reads as unavailable at a glance.
+// The picture as a disabled button shows it: grey and pale, so that it reads
+// as unavailable at a glance, and as opaque as the picture, so that no
+// toolkit loses it.
 wxBitmapBundle DisabledArtBundle(ArtId id, const wxSize& defaultSize);
 
 // The start-up picture, 400x250.
