@@ -3,12 +3,15 @@
 #include <sys/stat.h>
 #include <wx/filedlg.h>
 #include <wx/generic/printps.h>
+#include <wx/image.h>
 #include <wx/print.h>
 #include <wx/printdlg.h>
 #include <wx/toolbar.h>
 #include <wx/uiaction.h>
 #include <algorithm>
+#include <array>
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -20,6 +23,7 @@
 #include "output/card_printout.h"
 #include "output/text_export.h"
 #include "prefs/settings.h"
+#include "store/file_mask.h"
 #include "ui/command_ids.h"
 
 using namespace quillox;
@@ -119,7 +123,8 @@ std::vector<std::string> PagesOfPostScript(const std::string& path, const std::s
     return pages;
 }
 
-// The lines of a page's text that hold more than white space.
+// The lines of a page's text that hold more than white space, without the
+// margin's white space before them.
 std::vector<std::string> LinesOf(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
@@ -127,11 +132,151 @@ std::vector<std::string> LinesOf(const std::string& text) {
         while (!line.empty() && std::isspace(static_cast<unsigned char>(line.back()))) {
             line.pop_back();
         }
+        line.erase(0, std::min(line.find_first_not_of(' '), line.size()));
         if (!line.empty()) {
             lines.push_back(line);
         }
     }
     return lines;
+}
+
+// Prints printout to a PostScript file on A4 paper, as Print to File does.
+bool PrintToPostScript(const std::string& file, wxPrintOrientation orientation,
+                       output::CardPrintout& printout) {
+    wxPrintData data;
+    data.SetFilename(file);
+    data.SetPrintMode(wxPRINT_MODE_FILE);
+    data.SetPaperId(wxPAPER_A4);
+    data.SetOrientation(orientation);
+    wxPrintDialogData dialogData(data);
+    dialogData.SetFromPage(1);
+    dialogData.SetToPage(9999);
+    wxPostScriptPrinter printer(&dialogData);
+    return printer.Print(nullptr, &printout, false);
+}
+
+std::string WithoutSpaces(const std::string& text) {
+    std::string kept;
+    for (const char c : text) {
+        if (!std::isspace(static_cast<unsigned char>(c))) {
+            kept += c;
+        }
+    }
+    return kept;
+}
+
+std::string CommandOutput(const std::string& command) {
+    std::string output;
+    if (FILE* pipe = ::popen(command.c_str(), "r")) {
+        char buffer[256];
+        while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
+            output += buffer;
+        }
+        ::pclose(pipe);
+    }
+    return output;
+}
+
+// Ghostscript's bounding box of all ink on the first page, in points from the
+// bottom left: x0, y0, x1, y1.
+std::array<double, 4> InkBoundingBox(const std::string& file) {
+    const std::string output = CommandOutput(
+        "gs -q -dNOPAUSE -dBATCH -dSAFER -sPAPERSIZE=a4 -dFIXEDMEDIA -sDEVICE=bbox '" + file +
+        "' 2>&1");
+    std::array<double, 4> box{};
+    std::istringstream in(
+        output.substr(std::min(output.find("%%HiResBoundingBox:"), output.size())));
+    std::string tag;
+    in >> tag >> box[0] >> box[1] >> box[2] >> box[3];
+    EXPECT_EQ(tag, "%%HiResBoundingBox:") << output;
+    return box;
+}
+
+// The first page of a PostScript file on A4 as Ghostscript paints it, two
+// pixels to the point. wx turns a landscape page by a quarter turn about the
+// paper's corner, which leaves it beside the paper for Ghostscript; moved
+// back by the paper's width, it lies on its side as a printer puts it.
+wxImage PageImageOfPostScript(const std::string& file, const std::string& png,
+                              wxPrintOrientation orientation) {
+    const std::string onPaper =
+        orientation == wxLANDSCAPE ? "-c '<</Install {595 0 translate}>> setpagedevice' -f " : "";
+    const std::string command =
+        "gs -q -dNOPAUSE -dBATCH -dSAFER -sPAPERSIZE=a4 -dFIXEDMEDIA -r144 -dFirstPage=1 "
+        "-dLastPage=1 -sDEVICE=pnggray -sOutputFile='" +
+        png + "' " + onPaper + "'" + file + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    wxImage image;
+    if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) {
+        wxImage::AddHandler(new wxPNGHandler);
+    }
+    image.LoadFile(png, wxBITMAP_TYPE_PNG);
+    return image;
+}
+
+// The preview's rendering of a page into a bitmap of the size asked for.
+class BitmapPreview : public wxPostScriptPrintPreview {
+  public:
+    BitmapPreview(wxPrintout* printout, wxPrintDialogData* data)
+        : wxPostScriptPrintPreview(printout, nullptr, data) {}
+
+    wxImage Page(int page, wxSize size) {
+        wxBitmap bitmap(size);
+        if (!RenderPageIntoBitmap(bitmap, page)) {
+            return wxImage();
+        }
+        return bitmap.ConvertToImage();
+    }
+};
+
+// A row of text on a page image: the pixel rows that hold ink, the first
+// inked column, and where the ink after the page's middle starts.
+struct InkBand {
+    int top = 0;
+    int bottom = 0;
+    int left = 0;
+    int rightStart = 0;
+};
+
+// Fonts differ a little between screen and paper: a percent of the page.
+int Percent(int length) {
+    return length / 100;
+}
+
+bool Inked(const wxImage& image, int x, int y) {
+    return image.GetRed(x, y) < 128;
+}
+
+std::vector<InkBand> InkBands(const wxImage& image) {
+    std::vector<InkBand> bands;
+    bool inBand = false;
+    for (int y = 0; y < image.GetHeight(); ++y) {
+        int left = -1;
+        int rightStart = -1;
+        for (int x = 0; x < image.GetWidth(); ++x) {
+            if (Inked(image, x, y)) {
+                left = left < 0 ? x : left;
+                if (rightStart < 0 && x >= image.GetWidth() / 2) {
+                    rightStart = x;
+                }
+            }
+        }
+        if (left < 0) {
+            inBand = false;
+            continue;
+        }
+        if (!inBand) {
+            bands.push_back({y, y, left, rightStart});
+            inBand = true;
+        }
+        InkBand& band = bands.back();
+        band.bottom = y;
+        band.left = std::min(band.left, left);
+        if (rightStart >= 0) {
+            band.rightStart =
+                band.rightStart < 0 ? rightStart : std::min(band.rightStart, rightStart);
+        }
+    }
+    return bands;
 }
 
 }  // namespace
@@ -283,9 +428,8 @@ TEST_F(AppTest, PrintPreviewShowsThePagesWhileTheCategoryBarHides) {
     const output::PageGeometry& page = printout->Geometry();
     EXPECT_GT(page.charHeight, 0);
     EXPECT_GT(page.charWidth, 0);
-    const int perPage = output::CardsPerPage(page, {true, true});
-    EXPECT_LT(perPage, 13);
-    EXPECT_EQ(preview->GetMaxPage(), output::PageCount(13, perPage));
+    EXPECT_GT(printout->Pages().size(), 1u);
+    EXPECT_EQ(preview->GetMaxPage(), static_cast<int>(printout->Pages().size()));
     EXPECT_TRUE(preview->SetCurrentPage(preview->GetMaxPage()));
 
     frame->Close();
@@ -308,19 +452,15 @@ TEST_F(AppTest, PrintingToAPostScriptFileShowsHeaderCardsAndPageNumbers) {
     ASSERT_NE(document, nullptr);
     ChooseCategory("Login Accounts");
 
+    // As at the program's start, new files are the owner's only.
+    MakeNewFilesOwnerOnly();
     const std::string file = Path("cards.ps");
-    wxPrintData data;
-    data.SetFilename(file);
-    data.SetPrintMode(wxPRINT_MODE_FILE);
-    wxPrintDialogData dialogData(data);
-    dialogData.SetFromPage(1);
-    dialogData.SetToPage(9999);
-    wxPostScriptPrinter printer(&dialogData);
-    output::CardPrintout printout(*document);
-    ASSERT_TRUE(printer.Print(nullptr, &printout, false));
+    output::CardPrintout printout(*document, Frame()->PageSetup());
+    ASSERT_TRUE(PrintToPostScript(file, wxPORTRAIT, printout));
+    // The umask set at start keeps the paper copy of the secrets to the owner.
+    EXPECT_EQ(PermissionsOf(file), 0600u);
 
-    const int perPage = output::CardsPerPage(printout.Geometry(), {true, true});
-    const int pageCount = output::PageCount(20, perPage);
+    const int pageCount = static_cast<int>(printout.Pages().size());
     ASSERT_GE(pageCount, 2);
     const std::vector<std::string> pages = PagesOfPostScript(file, Path(""));
     ASSERT_EQ(pages.size(), static_cast<std::size_t>(pageCount));
@@ -347,7 +487,105 @@ TEST_F(AppTest, PrintingToAPostScriptFileShowsHeaderCardsAndPageNumbers) {
                 shownOn.push_back(page);
             }
         }
-        EXPECT_EQ(shownOn, std::vector<int>{(i - 1) / perPage + 1}) << name(i);
+        std::vector<int> laidOutOn;
+        for (int page = 1; page <= pageCount; ++page) {
+            for (const output::TextDraw& draw :
+                 printout.Pages()[static_cast<std::size_t>(page - 1)]) {
+                if (draw.text == name(i)) {
+                    laidOutOn.push_back(page);
+                }
+            }
+        }
+        EXPECT_EQ(shownOn, laidOutOn) << name(i);
+        EXPECT_EQ(shownOn.size(), 1u) << name(i);
+    }
+}
+
+TEST_F(AppTest, PrintedLongValuesHoldEveryCharacterInsideTheMargins) {
+    std::string url = "https://example.com/recover?";
+    for (int i = 0; url.size() < 300; ++i) {
+        url += "k" + std::to_string(i) + "=v" + std::to_string(i * 7) + "&";
+    }
+    url.resize(300);
+    std::string note = "Recovery codes:";
+    for (int i = 0; note.size() < 250; ++i) {
+        note += " " + std::to_string(4000 + i * 37) + "/" + std::to_string(9100 - i * 13);
+    }
+    note.resize(250);
+    CQuilloxNewDoc* document =
+        OpenDocument(WriteFile("long.qxf", {{0, "bank", "pw", false, 0, "me", note, 0, url}}));
+    ASSERT_NE(document, nullptr);
+    ChooseCategory("WWW Sites");
+
+    const std::string file = Path("long.ps");
+    output::CardPrintout printout(*document, Frame()->PageSetup());
+    ASSERT_TRUE(PrintToPostScript(file, wxPORTRAIT, printout));
+    const std::vector<std::string> pages = PagesOfPostScript(file, Path(""));
+    ASSERT_EQ(pages.size(), 1u);
+    // Continuation lines stand alone under their value: without the white
+    // space, both values read on unbroken.
+    const std::string text = WithoutSpaces(pages[0]);
+    EXPECT_NE(text.find("URL" + url), std::string::npos) << pages[0];
+    EXPECT_NE(text.find("Notes" + WithoutSpaces(note)), std::string::npos) << pages[0];
+
+    // All ink inside the 15 mm margins of an A4 page (595 x 842 points).
+    const std::array<double, 4> box = InkBoundingBox(file);
+    const double margin = 15 / 25.4 * 72;
+    EXPECT_GE(box[0], margin - 1);
+    EXPECT_GE(box[1], margin - 1);
+    EXPECT_LE(box[2], 595 - margin + 1);
+    EXPECT_LE(box[3], 842 - margin + 1);
+    // The header and the long lines reach across the page.
+    EXPECT_GE(box[2], 595 - margin - 30);
+    EXPECT_LE(box[0], margin + 1);
+}
+
+TEST_F(AppTest, PreviewAndPrintShowOnePicture) {
+    std::vector<CardSpec> cards;
+    for (int i = 1; i <= 6; ++i) {
+        const std::string n = std::to_string(i);
+        cards.push_back(
+            {0, "SITE " + n, "PW" + n, false, 0, "ID" + n, "NOTE " + n, 0, "HTTP://" + n});
+    }
+    CQuilloxNewDoc* document = OpenDocument(WriteFile("cmp.qxf", cards));
+    ASSERT_NE(document, nullptr);
+    ChooseCategory("WWW Sites");
+
+    for (const wxPrintOrientation orientation : {wxPORTRAIT, wxLANDSCAPE}) {
+        SCOPED_TRACE(orientation == wxPORTRAIT ? "portrait" : "landscape");
+        const std::string file = Path("cmp.ps");
+        output::CardPrintout printed(*document, Frame()->PageSetup());
+        ASSERT_TRUE(PrintToPostScript(file, orientation, printed));
+        wxImage paper = PageImageOfPostScript(file, Path("cmp.png"), orientation);
+        ASSERT_TRUE(paper.IsOk());
+        if (orientation == wxLANDSCAPE) {
+            paper = paper.Rotate90(true);
+        }
+
+        wxPrintData data;
+        data.SetPaperId(wxPAPER_A4);
+        data.SetOrientation(orientation);
+        wxPrintDialogData dialogData(data);
+        auto* shown = new output::CardPrintout(*document, Frame()->PageSetup());
+        BitmapPreview preview(shown, &dialogData);
+        const wxImage screen = preview.Page(1, paper.GetSize());
+        ASSERT_TRUE(screen.IsOk());
+        const std::vector<InkBand> onPaper = InkBands(paper);
+        const std::vector<InkBand> onScreen = InkBands(screen);
+        ASSERT_GE(onPaper.size(), 5u);
+        ASSERT_EQ(onPaper.size(), onScreen.size());
+        for (std::size_t i = 0; i < onPaper.size(); ++i) {
+            EXPECT_NEAR(onPaper[i].top, onScreen[i].top, Percent(paper.GetHeight())) << "row " << i;
+            EXPECT_NEAR(onPaper[i].left, onScreen[i].left, Percent(paper.GetWidth()))
+                << "row " << i;
+            EXPECT_NEAR(onPaper[i].rightStart, onScreen[i].rightStart, Percent(paper.GetWidth()))
+                << "row " << i;
+        }
+        // The header's product name is at the right margin; labels are
+        // indented; the last card ends above the footer.
+        EXPECT_GT(onPaper.front().rightStart, paper.GetWidth() * 3 / 4);
+        EXPECT_GT(onPaper[2].left, onPaper[1].left + Percent(paper.GetWidth()));
+        EXPECT_LT(onPaper[onPaper.size() - 2].bottom, onPaper.back().top);
     }
 }
 

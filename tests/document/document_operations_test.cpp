@@ -31,12 +31,12 @@ class BarOnlyHost : public DocumentHost {
     void SetCardCopiedFlag(int) override {}
     bool PrintAtmCodes() const override { return true; }
     bool PrintNotes() const override { return true; }
-    wxPrintData& PrintData() override { return printData; }
+    wxPageSetupDialogData& PageSetup() override { return pageSetup; }
     void ShowCategoryBar(bool) override {}
     wxWindow* CreateDocumentWindow(wxDocument&, wxView&) override { return nullptr; }
 
     std::string shown = "Credit Cards";
-    wxPrintData printData;
+    wxPageSetupDialogData pageSetup;
 };
 
 // A view without a window that writes down every update.
