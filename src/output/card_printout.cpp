@@ -76,7 +76,7 @@ void FitMargins(int paperMm, int& before, int& after) {
     if (before + after > room) {
         const int sum = before + after;
         before = room > 0 ? before * room / sum : 0;
-        after = room > 0 ? after * room / sum : 0;
+        after = room > 0 ? room - before : 0;
     }
 }
 

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <wx/filedlg.h>
 #include <wx/generic/printps.h>
+#include <wx/generic/prntdlgg.h>
 #include <wx/image.h>
 #include <wx/print.h>
 #include <wx/printdlg.h>
@@ -612,4 +613,53 @@ TEST_F(AppTest, PrintSetupKeepsItsChoiceWithAndWithoutADocument) {
                   }));
     EXPECT_EQ(Frame()->PrintData().GetOrientation(), wxLANDSCAPE);
     Frame()->PrintData().SetOrientation(wxPORTRAIT);
+}
+
+TEST_F(AppTest, PrintSetupChangesTheMarginsThePagesKeepTo) {
+    const wxPageSetupDialogData before = Frame()->PageSetup();
+    EXPECT_EQ(before.GetMarginTopLeft(), wxPoint(15, 15));
+    EXPECT_EQ(before.GetMarginBottomRight(), wxPoint(15, 15));
+    // The dialog shows the four margins, and what is typed there is kept.
+    wxTEST_DIALOG(SendCommand(wxID_PRINT_SETUP),
+                  ExpectDialog<wxPageSetupDialogBase>([](wxPageSetupDialogBase* base) {
+                      auto* dialog = dynamic_cast<wxGenericPageSetupDialog*>(base);
+                      EXPECT_NE(dialog, nullptr);
+                      if (dialog == nullptr) {
+                          return wxID_CANCEL;
+                      }
+                      EXPECT_TRUE(dialog->m_marginLeftText->IsShown());
+                      EXPECT_EQ(dialog->m_marginLeftText->GetValue(), "15");
+                      dialog->m_marginLeftText->SetValue("40");
+                      dialog->m_marginTopText->SetValue("30");
+                      dialog->TransferDataFromWindow();
+                      return wxID_OK;
+                  }));
+    EXPECT_EQ(Frame()->PageSetup().GetMarginTopLeft(), wxPoint(40, 30));
+    EXPECT_EQ(Frame()->PageSetup().GetMarginBottomRight(), wxPoint(15, 15));
+
+    CQuilloxNewDoc* document = OpenDocument(WriteFile("m.qxf", {{0, "site"}}));
+    ASSERT_NE(document, nullptr);
+    ChooseCategory("WWW Sites");
+    const std::string file = Path("m.ps");
+    output::CardPrintout printout(*document, Frame()->PageSetup());
+    ASSERT_TRUE(PrintToPostScript(file, wxPORTRAIT, printout));
+    Frame()->PageSetup() = before;
+    // Ink starts at the new margins: 40 mm from the left, 30 mm from the top.
+    const std::array<double, 4> box = InkBoundingBox(file);
+    EXPECT_NEAR(box[0], 40 / 25.4 * 72, 3);
+    EXPECT_LE(box[3], 842 - 30 / 25.4 * 72 + 1);
+    EXPECT_GE(box[3], 842 - 30 / 25.4 * 72 - 6);
+    // The layout's page is the paper less the margins.
+    EXPECT_EQ(printout.Geometry().width, 2100 - 550);
+    EXPECT_EQ(printout.Geometry().height, 2970 - 450);
+
+    // Margins wider than the paper narrow together to leave 40 mm of it.
+    wxPageSetupDialogData huge = before;
+    huge.SetMarginTopLeft(wxPoint(300, 100));
+    huge.SetMarginBottomRight(wxPoint(100, 300));
+    output::CardPrintout narrowed(*document, huge);
+    ASSERT_TRUE(PrintToPostScript(file, wxPORTRAIT, narrowed));
+    EXPECT_EQ(narrowed.Geometry().width, 400);
+    EXPECT_EQ(narrowed.Geometry().height, 400);
+    EXPECT_FALSE(narrowed.Pages().empty());
 }
