@@ -1,5 +1,7 @@
 #include "output/text_wrap.h"
 
+#include <algorithm>
+
 namespace quillox::output {
 
 namespace {
@@ -17,28 +19,47 @@ std::size_t NextCharacter(std::string_view text, std::size_t position) {
     return position;
 }
 
-// The longest prefix of text, ending on a character boundary, that fits in
-// width; at least one character. Widths grow with the prefix, so a binary
-// search over the character ends finds it with few measurements.
-std::size_t FittingPrefix(std::string_view text, int width, const TextMeasure& measure) {
-    std::vector<std::size_t> ends;
-    for (std::size_t end = 0; end < text.size();) {
-        end = NextCharacter(text, end);
-        ends.push_back(end);
-    }
-    std::size_t fits = 0;
-    std::size_t low = 1;
-    std::size_t high = ends.size() - 1;
-    while (low <= high) {
-        const std::size_t middle = low + (high - low) / 2;
-        if (measure.Width(text.substr(0, ends[middle])) <= width) {
-            fits = middle;
-            low = middle + 1;
-        } else {
-            high = middle - 1;
+// The ends of a text's first characters, found as far as they are asked for.
+class CharacterEnds {
+  public:
+    explicit CharacterEnds(std::string_view text) : text_(text) {}
+
+    // The end of the first count characters (count >= 1), or of the whole text.
+    std::size_t Of(std::size_t count) {
+        while (ends_.size() < count && (ends_.empty() || ends_.back() < text_.size())) {
+            ends_.push_back(NextCharacter(text_, ends_.empty() ? 0 : ends_.back()));
         }
+        return ends_[std::min(count, ends_.size()) - 1];
     }
-    return ends[fits];
+
+  private:
+    std::string_view text_;
+    std::vector<std::size_t> ends_;
+};
+
+// The longest prefix of text, ending on a character boundary, that fits in
+// width; at least one character. The prefix measured doubles until it no
+// longer fits, then a binary search narrows the step: few measurements, and
+// none much longer than a line, however long the text.
+std::size_t FittingPrefix(std::string_view text, int width, const TextMeasure& measure) {
+    CharacterEnds ends(text);
+    const auto fits = [&](std::size_t count) {
+        return measure.Width(text.substr(0, ends.Of(count))) <= width;
+    };
+    std::size_t good = 1;
+    std::size_t bad = 2;
+    while (fits(bad)) {
+        if (ends.Of(bad) == text.size()) {
+            return text.size();
+        }
+        good = bad;
+        bad *= 2;
+    }
+    while (bad - good > 1) {
+        const std::size_t middle = good + (bad - good) / 2;
+        (fits(middle) ? good : bad) = middle;
+    }
+    return ends.Of(good);
 }
 
 void WrapParagraph(std::string_view text, int width, const TextMeasure& measure,
@@ -48,11 +69,11 @@ void WrapParagraph(std::string_view text, int width, const TextMeasure& measure,
         return;
     }
     while (!text.empty()) {
-        if (measure.Width(text) <= width) {
+        std::size_t end = FittingPrefix(text, width, measure);
+        if (end == text.size()) {
             lines.emplace_back(text);
             return;
         }
-        std::size_t end = FittingPrefix(text, width, measure);
         // A space right after the fitting part, or the last one inside it,
         // makes a break between words; the space stays on the first line.
         if (end < text.size() && text[end] == ' ') {

@@ -242,5 +242,36 @@ TEST(TextWrap, BreaksBetweenWordsInsideWordsAndAtLineBreaks) {
     }
 }
 
+// Fixed pitch, keeping count of the texts it measured.
+class CountingPitch : public TextMeasure {
+  public:
+    int Width(std::string_view utf8) const override {
+        ++calls;
+        longest = std::max(longest, utf8.size());
+        return kPitch.Width(utf8);
+    }
+    mutable int calls = 0;
+    mutable std::size_t longest = 0;
+};
+
+TEST(TextWrap, ALongNoteIsMeasuredALineAtATime) {
+    // A note of 30,000 characters, words and one long run, in lines of 90.
+    std::string note;
+    while (note.size() < 20000) {
+        note += "word" + std::to_string(note.size()) + " ";
+    }
+    note += std::string(10000, 'x');
+    const CountingPitch measure;
+    const std::vector<std::string> lines = WrapText(note, 900, measure);
+    std::string joined;
+    for (const std::string& line : lines) {
+        EXPECT_LE(kPitch.Width(line), 900 + 10);  // a space may end a full line
+        joined += line;
+    }
+    EXPECT_EQ(joined, note);
+    EXPECT_LE(measure.longest, 2u * 90);
+    EXPECT_LE(measure.calls, static_cast<int>(lines.size()) * 16);
+}
+
 }  // namespace
 }  // namespace quillox::output
