@@ -175,10 +175,14 @@ bool CardPrintout::HasPage(int page) {
 }
 
 bool CardPrintout::OnPrintPage(int page) {
+    // The pages hold the cards' texts: once the document is closed, they go too.
+    if (document_.get() == nullptr) {
+        pages_.clear();
+    }
     wxDC* dc = GetDC();
     PageGeometry geometry;
-    if (dc == nullptr || document_.get() == nullptr || page < 1 ||
-        page > static_cast<int>(pages_.size()) || !MapToMargins(*dc, geometry)) {
+    if (dc == nullptr || page < 1 || page > static_cast<int>(pages_.size()) ||
+        !MapToMargins(*dc, geometry)) {
         return true;
     }
     dc->SetFont(font_);
