@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/auto_lock.h"
+#include "app/page_setup_dialog.h"
 #include "document/document_host.h"
 #include "web/browser_opener.h"
 
@@ -78,7 +79,8 @@ class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
     bool PrintNotes() const override { return printNotes_ == 1; }
 
     // Print Setup and print preview (main_frame_print.cpp).
-    wxPrintData& PrintData() override { return pageSetup_.GetPrintData(); }
+    wxPageSetupDialogData& PageSetup() override { return pageSetup_; }
+    wxPrintData& PrintData() { return pageSetup_.GetPrintData(); }
     void ShowCategoryBar(bool shown) override;
 
     // The browser and helper programs (main_frame_web.cpp). The process's
@@ -176,7 +178,7 @@ class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
     std::unique_ptr<ModalDialogs> modalDialogs_;
     std::unique_ptr<ScreenLockMonitor> screenLock_;
     // Paper, orientation and printer for every print and preview.
-    wxPageSetupDialogData pageSetup_;
+    wxPageSetupDialogData pageSetup_ = DefaultPageSetup();
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -1,6 +1,4 @@
 // Print Setup, and the category bar around a print preview.
-#include <wx/printdlg.h>
-
 #include "app/category_bar.h"
 #include "app/main_frame.h"
 
@@ -16,10 +14,7 @@ void CMainFrame::BindPrintCommands() {
 }
 
 void CMainFrame::OnPrintSetup(wxCommandEvent&) {
-    wxPageSetupDialog dialog(this, &pageSetup_);
-    if (dialog.ShowModal() == wxID_OK) {
-        pageSetup_ = dialog.GetPageSetupDialogData();
-    }
+    ShowPageSetupDialog(this, pageSetup_);
 }
 
 void CMainFrame::ShowCategoryBar(bool shown) {

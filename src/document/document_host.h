@@ -3,7 +3,7 @@
 #include <string>
 
 class wxDocument;
-class wxPrintData;
+class wxPageSetupDialogData;
 class wxView;
 class wxWindow;
 
@@ -40,8 +40,9 @@ class DocumentHost {
     // "Print ATM" and "Print Notes" as the main window holds them.
     virtual bool PrintAtmCodes() const = 0;
     virtual bool PrintNotes() const = 0;
-    // The printer and paper chosen in Print Setup, kept while the program runs.
-    virtual wxPrintData& PrintData() = 0;
+    // The printer, paper and margins chosen in Print Setup, kept while the
+    // program runs.
+    virtual wxPageSetupDialogData& PageSetup() = 0;
     // The category bar hides while a print preview runs.
     virtual void ShowCategoryBar(bool shown) = 0;
 

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <wx/cmndata.h>
 #include <wx/font.h>
 #include <wx/print.h>
 #include <wx/weakref.h>
+
+#include <vector>
 
 #include "output/print_layout.h"
 
@@ -14,33 +17,37 @@ namespace output {
 
 // The pages of a document's cards for the printer and the print preview: the
 // cards of the category the category bar shows, or of all categories, laid
-// out in the printer's own pixels with the default font at its true size.
+// out once inside the page setup's margins in tenths of a millimetre, which
+// each device maps to its own pixels, so the preview shows what prints.
 // It only reads the document (it holds it to notice when it is closed: the
 // pages it draws after that are blank).
 class CardPrintout : public wxPrintout {
   public:
-    explicit CardPrintout(CQuilloxNewDoc& document);
+    CardPrintout(CQuilloxNewDoc& document, const wxPageSetupDialogData& pageSetup);
 
     void OnPreparePrinting() override;
     void GetPageInfo(int* minPage, int* maxPage, int* pageFrom, int* pageTo) override;
     bool HasPage(int page) override;
     bool OnPrintPage(int page) override;
 
-    // The measures the pages are laid out with; zero until printing begins.
+    // The measures and the pages laid out when printing began.
     const PageGeometry& Geometry() const { return geometry_; }
+    const std::vector<PrintedPage>& Pages() const { return pages_; }
 
   private:
     // What the job shows, read from the document and the main window now.
     PrintJob Job() const;
-    // One logical unit of the DC becomes one printer pixel, also in the
-    // preview's smaller picture, and the default font is chosen.
-    void PrepareDC(wxDC& dc) const;
-    wxFont PrinterFont() const;
-    int Pages() const;
+    // The DC's logical units become tenths of a millimetre from the
+    // top-left corner of the margins.
+    bool MapToMargins(wxDC& dc, PageGeometry& geometry) const;
+    int PageCount() const;
 
     wxWeakRef<CQuilloxNewDoc> document_;
+    wxPoint marginTopLeft_;
+    wxPoint marginBottomRight_;
     PageGeometry geometry_;
-    int pages_ = 0;
+    wxFont font_;
+    std::vector<PrintedPage> pages_;
 };
 
 }  // namespace output

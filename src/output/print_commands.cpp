@@ -10,20 +10,21 @@ namespace quillox::output {
 
 void PrintCards(CQuilloxNewDoc& document) {
     DocumentHost& host = document.Host();
-    wxPrintDialogData dialogData(host.PrintData());
+    wxPrintDialogData dialogData(host.PageSetup().GetPrintData());
     wxPrinter printer(&dialogData);
-    CardPrintout printout(document);
+    CardPrintout printout(document, host.PageSetup());
     if (printer.Print(host.DialogParent(), &printout, true)) {
-        host.PrintData() = printer.GetPrintDialogData().GetPrintData();
+        host.PageSetup().GetPrintData() = printer.GetPrintDialogData().GetPrintData();
     }
 }
 
 bool PreviewCards(CQuilloxNewDoc& document) {
     DocumentHost& host = document.Host();
     host.ShowCategoryBar(false);
-    wxPrintDialogData dialogData(host.PrintData());
-    auto* preview =
-        new wxPrintPreview(new CardPrintout(document), new CardPrintout(document), &dialogData);
+    const wxPageSetupDialogData& setup = host.PageSetup();
+    wxPrintDialogData dialogData(setup.GetPrintData());
+    auto* preview = new wxPrintPreview(new CardPrintout(document, setup),
+                                       new CardPrintout(document, setup), &dialogData);
     if (!preview->IsOk()) {
         delete preview;
         host.ShowCategoryBar(true);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "output/note_split.h"
 #include "output/printed_cards.h"
 #include "store/text_codec.h"
 
@@ -10,14 +9,14 @@ namespace quillox::output {
 
 namespace {
 
-constexpr int kHeaderFooterRows = 8;
-constexpr int kLabelIndent = 100;
-constexpr int kFooterRise = 100;
-constexpr int kProductNameRoom = 1000;
+constexpr int kLabelIndent = 50;
+constexpr const char* kEllipsis = "\xE2\x80\xA6";
 
-// A printed text stays on its row: a line break in it would run into the
-// rows below, so each one (CR LF, CR or LF) becomes a single space. Works on
-// Windows-1252 and UTF-8 alike.
+// One row of a card's block: the texts on it, by their x.
+using Row = std::vector<std::pair<int, std::string>>;
+
+// The title and the date stay on their row: each line break (CR LF, CR or
+// LF) becomes a single space.
 std::string OnOneRow(std::string_view text) {
     std::string line;
     line.reserve(text.size());
@@ -31,97 +30,124 @@ std::string OnOneRow(std::string_view text) {
     return line;
 }
 
-std::string CardText(std::string_view cp1252) {
-    return Cp1252ToUtf8(OnOneRow(cp1252));
-}
-
-// Rounds a quotient up, as the page's capacity and the page count do.
-int DivideRoundingUp(int dividend, int divisor) {
-    const int quotient = dividend / divisor;
-    const int remainder = dividend % divisor;
-    if (quotient == 0) {
-        return 1;
+// The title as far as it fits beside the product name, shortened with an
+// ellipsis when it is longer.
+std::string FittedTitle(const std::string& title, int room, const TextMeasure& measure) {
+    if (measure.Width(title) <= room) {
+        return title;
     }
-    return remainder == 0 ? quotient : quotient + 1;
+    const int shortened = room - measure.Width(kEllipsis);
+    return WrapText(title, shortened, measure).front() + kEllipsis;
 }
 
-void AddCard(std::vector<TextDraw>& draws, const CardRecord& card, int number, int firstRow,
-             const PageGeometry& geometry, const PrintPreferences& preferences) {
-    const int h = geometry.charHeight;
+// A label with its value (Windows-1252) on as many rows as the value needs.
+void AddValue(std::vector<Row>& rows, const std::string& label, std::string_view value, int valueX,
+              int valueWidth, const TextMeasure& measure) {
+    const std::vector<std::string> lines = WrapText(Cp1252ToUtf8(value), valueWidth, measure);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        Row row;
+        if (i == 0) {
+            row.emplace_back(kLabelIndent, label);
+        }
+        row.emplace_back(valueX, lines[i]);
+        rows.push_back(std::move(row));
+    }
+}
+
+// A card's block: an empty row, the category name, the number, the four
+// fields and, with notes, the note and an empty row after it.
+std::vector<Row> CardBlock(const CardRecord& card, int number, const PageGeometry& geometry,
+                           const PrintPreferences& preferences, const TextMeasure& measure) {
     const std::string category = CategoryDisplayName(card.GetCategoryId());
     FieldLabels labels;
     const auto width =
         static_cast<int>(GetFieldLabels(category, labels[0], labels[1], labels[2], labels[3]));
     const int valueX = kLabelIndent + geometry.charWidth * (width + 1);
-    draws.push_back({0, (firstRow - 1) * h, category});
-    draws.push_back({kLabelIndent, firstRow * h, "Number"});
-    draws.push_back({9 * geometry.charWidth, firstRow * h, std::to_string(number)});
+    const int valueWidth = geometry.width - valueX;
+    std::vector<Row> rows;
+    rows.emplace_back();
+    rows.push_back({{0, category}});
+    rows.push_back({{kLabelIndent, "Number"}, {valueX, std::to_string(number)}});
     for (int i = 0; i < 4; ++i) {
-        const int y = (firstRow + 1 + i) * h;
-        draws.push_back({kLabelIndent, y, labels[static_cast<std::size_t>(i)]});
-        draws.push_back({valueX, y, CardText(card.GetText(static_cast<CardRecord::Text>(i)))});
+        AddValue(rows, labels[static_cast<std::size_t>(i)],
+                 card.GetText(static_cast<CardRecord::Text>(i)), valueX, valueWidth, measure);
     }
     if (preferences.printNotes) {
-        const NoteLines note = SplitNote(card.GetNote());
-        draws.push_back({kLabelIndent, (firstRow + 5) * h, "Notes"});
-        draws.push_back({valueX, (firstRow + 5) * h, CardText(note.first)});
-        draws.push_back({valueX, (firstRow + 6) * h, CardText(note.second)});
+        AddValue(rows, "Notes", card.GetNote(), valueX, valueWidth, measure);
+        rows.emplace_back();
     }
+    return rows;
+}
+
+// Fills pages with blocks of rows below the header.
+class PageFiller {
+  public:
+    PageFiller(const PageGeometry& geometry, int bodyRows)
+        : geometry_(geometry), bodyRows_(bodyRows), pages_(1) {}
+
+    void Add(const std::vector<Row>& block) {
+        const int rows = static_cast<int>(block.size());
+        if (used_ > 0 && used_ + rows > bodyRows_) {
+            NewPage();
+        }
+        for (const Row& row : block) {
+            if (used_ == bodyRows_) {
+                NewPage();
+            }
+            const int y = (1 + used_) * geometry_.charHeight;
+            for (const auto& [x, text] : row) {
+                pages_.back().push_back({x, y, text});
+            }
+            ++used_;
+        }
+    }
+
+    std::vector<PrintedPage> Take() { return std::move(pages_); }
+
+  private:
+    void NewPage() {
+        pages_.emplace_back();
+        used_ = 0;
+    }
+
+    const PageGeometry& geometry_;
+    int bodyRows_;
+    std::vector<PrintedPage> pages_;
+    int used_ = 0;
+};
+
+void AddHeaderAndFooter(PrintedPage& page, int number, const PrintJob& job,
+                        const PageGeometry& geometry, const TextMeasure& measure) {
+    const int productWidth = measure.Width(kPrintProductName);
+    const int titleRoom = geometry.width - productWidth - geometry.charWidth;
+    const int footerY = geometry.height - geometry.charHeight;
+    page.insert(page.begin(), {{0, 0, FittedTitle(OnOneRow(job.title), titleRoom, measure)},
+                               {geometry.width - productWidth, 0, kPrintProductName},
+                               {geometry.width / 2, footerY, std::to_string(number)},
+                               {0, footerY, OnOneRow(job.date)}});
 }
 
 }  // namespace
 
-int RowsPerCard(const PrintPreferences& preferences) {
-    return preferences.printNotes ? 10 : 7;
-}
-
-int CardsPerPage(const PageGeometry& geometry, const PrintPreferences& preferences) {
-    if (geometry.charHeight <= 0) {
-        return 1;
-    }
-    const int lines = geometry.height / geometry.charHeight - kHeaderFooterRows;
-    return lines <= 0 ? 1 : DivideRoundingUp(lines, RowsPerCard(preferences));
-}
-
-int PageCount(int cardCount, int cardsPerPage) {
-    if (cardCount <= 0) {
-        return 0;
-    }
-    return DivideRoundingUp(cardCount, cardsPerPage < 1 ? 1 : cardsPerPage);
-}
-
-int PageCount(const CardCollection& collection, const PrintJob& job, const PageGeometry& geometry) {
+std::vector<PrintedPage> LayoutPages(const CardCollection& collection, const PrintJob& job,
+                                     const PageGeometry& geometry, const TextMeasure& measure) {
+    PageGeometry page = geometry;
+    page.charHeight = std::max(page.charHeight, 1);
+    // The rows between the header's and the footer's; at least one, so that
+    // even a page too small for its font makes progress.
+    const int bodyRows = std::max(page.height / page.charHeight - 2, 1);
+    PageFiller filler(page, bodyRows);
     const PrintedCards cards(collection, job.selection, job.preferences);
-    return PageCount(cards.Count(), CardsPerPage(geometry, job.preferences));
-}
-
-std::vector<TextDraw> LayoutPage(const CardCollection& collection, const PrintJob& job,
-                                 const PageGeometry& geometry, int page) {
-    std::vector<TextDraw> draws;
-    draws.push_back({0, 0, OnOneRow(job.title)});
-    draws.push_back({geometry.width - kProductNameRoom, 0, kPrintProductName});
-    // The footer's row starts 100 pixels above the bottom, or higher when the
-    // font is taller than that (a printer of high resolution), so that the
-    // page number and date never run off the page.
-    const int footerY = geometry.height - std::max(kFooterRise, geometry.charHeight);
-    draws.push_back({geometry.width / 2, footerY, std::to_string(page)});
-    draws.push_back({0, footerY, OnOneRow(job.date)});
-
-    const PrintedCards cards(collection, job.selection, job.preferences);
-    const int perPage = CardsPerPage(geometry, job.preferences);
-    const int rows = RowsPerCard(job.preferences);
-    if (page < 1 || page > PageCount(cards.Count(), perPage)) {
-        return draws;
-    }
-    const int start = (page - 1) * perPage;
-    const int end = start + std::min(perPage, cards.Count() - start);
-    int firstRow = 3;
-    for (int position = start; position < end; ++position, firstRow += rows) {
+    for (int position = 0; position < cards.Count(); ++position) {
         if (const CardRecord* card = cards.At(position)) {
-            AddCard(draws, *card, position + 1, firstRow, geometry, job.preferences);
+            filler.Add(CardBlock(*card, position + 1, page, job.preferences, measure));
         }
     }
-    return draws;
+    std::vector<PrintedPage> pages = filler.Take();
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        AddHeaderAndFooter(pages[i], static_cast<int>(i) + 1, job, page, measure);
+    }
+    return pages;
 }
 
 }  // namespace quillox::output

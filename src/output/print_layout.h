@@ -4,15 +4,17 @@
 #include <vector>
 
 #include "output/print_preferences.h"
+#include "output/text_wrap.h"
 #include "store/card_collection.h"
 
 namespace quillox::output {
 
-// The printer's measures, in its device pixels.
+// The page inside its margins, in tenths of a millimetre: the printer and the
+// preview map these units to their own pixels, so both show one picture.
 struct PageGeometry {
-    int charHeight = 0;  // H: the height of a row of the default font
-    int charWidth = 0;   // CW: the widest character of the default font
-    int width = 0;       // the printable area, whose top-left corner is (0, 0)
+    int charHeight = 0;  // the height of a row of text
+    int charWidth = 0;   // the widest character, which sets the label column
+    int width = 0;       // the area inside the margins, whose top-left corner is (0, 0)
     int height = 0;
 };
 
@@ -36,26 +38,17 @@ struct TextDraw {
     }
 };
 
+using PrintedPage = std::vector<TextDraw>;
+
 inline constexpr const char* kPrintProductName = "Quillox";
 
-// Rows a card takes: 10 with notes, 7 without.
-int RowsPerCard(const PrintPreferences& preferences);
-
-// Cards on a page: the rows left after 8 for header and footer, divided by
-// the rows per card and rounded up, so the last card may reach into the
-// footer's rows; never less than 1.
-int CardsPerPage(const PageGeometry& geometry, const PrintPreferences& preferences);
-
-// Pages for cardCount cards, cardsPerPage to a page; 0 without cards.
-int PageCount(int cardCount, int cardsPerPage);
-
-// The pages of a job on this printer.
-int PageCount(const CardCollection& collection, const PrintJob& job, const PageGeometry& geometry);
-
-// Everything page n (1-based) shows: title and product name at the top, the
-// page number and date on the bottom row (100 pixels up, or the font's
-// height when that is more), and its cards in blocks of rows.
-std::vector<TextDraw> LayoutPage(const CardCollection& collection, const PrintJob& job,
-                                 const PageGeometry& geometry, int page);
+// Every page of a job, at least one: the title at the top left and the
+// product name at the top right, the date and the page number on the bottom
+// row, and between them the cards as blocks of rows. Values wrap to the page's
+// width under their first line, so every character prints. A card that does
+// not fit below the one before starts a new page; only a card taller than a
+// page is split, between rows.
+std::vector<PrintedPage> LayoutPages(const CardCollection& collection, const PrintJob& job,
+                                     const PageGeometry& geometry, const TextMeasure& measure);
 
 }  // namespace quillox::output

@@ -62,6 +62,7 @@ std::string AppTest::WriteFile(const std::string& name, const std::vector<CardSp
         card->SetField4(spec.password);
         card->SetCategoryId(static_cast<CategoryId>(spec.category));
         card->SetModified(spec.modified);
+        card->SetField2(spec.field2);
         card->SetField3(spec.field3);
         card->SetNote(spec.note);
         card->SetAttributeFlags(spec.attributes);

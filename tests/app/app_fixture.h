@@ -37,6 +37,7 @@ class AppTest : public ::testing::Test {
         std::string field3 = {};
         std::string note = {};
         std::uint8_t attributes = 0;
+        std::string field2 = {};
     };
     std::string WriteFile(const std::string& name, const std::vector<CardSpec>& cards,
                           const std::string& password = "") const;

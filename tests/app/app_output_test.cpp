@@ -1,24 +1,12 @@
-// Export To Text, Export To XML, Print, Print Preview and Print Setup, driven
-// through the menus, the toolbar and the keys.
+// Export To Text and Export To XML, driven through the menus.
 #include <sys/stat.h>
 #include <wx/filedlg.h>
-#include <wx/generic/printps.h>
-#include <wx/print.h>
-#include <wx/printdlg.h>
 #include <wx/stdpaths.h>
-#include <wx/toolbar.h>
-#include <wx/uiaction.h>
-#include <algorithm>
-#include <cctype>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
 #include "app/app_fixture.h"
-#include "app/category_bar.h"
-#include "output/card_printout.h"
 #include "output/text_export.h"
 #include "prefs/settings.h"
 #include "ui/command_ids.h"
@@ -56,20 +44,6 @@ ExpectDialog<wxFileDialog> SaveExportAs(const char* title, const char* initialNa
     });
 }
 
-ExpectDialog<wxPrintDialogBase> CancelPrintDialog() {
-    return ExpectDialog<wxPrintDialogBase>([](wxPrintDialogBase*) { return wxID_CANCEL; });
-}
-
-wxPreviewFrame* OpenPreview() {
-    for (wxWindow* window : wxTopLevelWindows) {
-        if (auto* preview = dynamic_cast<wxPreviewFrame*>(window);
-            preview != nullptr && !wxTheApp->IsScheduledForDestruction(preview)) {
-            return preview;
-        }
-    }
-    return nullptr;
-}
-
 // "Print ATM" and "Print Notes" set as the Preferences sheet leaves them,
 // and switched on again when the test ends.
 class PrintFlags {
@@ -86,59 +60,6 @@ class PrintFlags {
         GetMainFrame()->ReloadPrintFlags();
     }
 };
-
-wxToolBar* Toolbar() {
-    return GetMainFrame()->GetToolBar();
-}
-
-bool ToolEnabled(int id) {
-    Toolbar()->UpdateWindowUI();
-    return Toolbar()->GetToolEnabled(id);
-}
-
-// A click on an enabled toolbar button.
-void ClickTool(int id) {
-    Toolbar()->OnLeftClick(id, false);
-    ProcessPendingEvents();
-}
-
-// Ctrl+P typed into the card list.
-void PressCtrlP() {
-    wxWindow* list = GetMainFrame()->ActiveView()->ListControl();
-    list->SetFocus();
-    ProcessPendingEvents();
-    wxUIActionSimulator().Char('p', wxMOD_CONTROL);
-    ProcessPendingEvents();
-}
-
-// The text of each page of a PostScript file, as Ghostscript reads it
-// (Debian package ghostscript), one file per page in folder.
-std::vector<std::string> PagesOfPostScript(const std::string& path, const std::string& folder) {
-    const std::string command = "gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=txtwrite -sOutputFile='" +
-                                folder + "/page%d.txt' '" + path + "'";
-    EXPECT_EQ(std::system(command.c_str()), 0) << command;
-    std::vector<std::string> pages;
-    for (int page = 1; std::filesystem::exists(folder + "/page" + std::to_string(page) + ".txt");
-         ++page) {
-        pages.push_back(ReadBytes(folder + "/page" + std::to_string(page) + ".txt"));
-    }
-    return pages;
-}
-
-// The lines of a page's text that hold more than white space.
-std::vector<std::string> LinesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        while (!line.empty() && std::isspace(static_cast<unsigned char>(line.back()))) {
-            line.pop_back();
-        }
-        if (!line.empty()) {
-            lines.push_back(line);
-        }
-    }
-    return lines;
-}
 
 }  // namespace
 
@@ -238,148 +159,4 @@ TEST_F(AppTest, ExportToXmlWarnsFirstAndWritesUtf16) {
                      Path("folder.xml")),
         ExpectError("The file " + Path("folder.xml") + " could not be written: Is a directory."));
     EXPECT_TRUE(std::filesystem::is_directory(Path("folder.xml")));
-}
-
-TEST_F(AppTest, PrintAndPreviewWaitForACardOnEveryRoute) {
-    SendCommand(wxID_NEW);
-    CQuilloxNewDoc* document = ActiveDoc();
-    ASSERT_NE(document, nullptr);
-    EXPECT_FALSE(IsEnabled(wxID_PRINT));
-    EXPECT_FALSE(IsEnabled(wxID_PREVIEW));
-    EXPECT_FALSE(ToolEnabled(wxID_PRINT));
-    {
-        // Whatever still arrives does nothing: no dialog, no preview.
-        GTestModalHook noDialog(__FILE__, __LINE__, __func__);
-        SendCommand(wxID_PRINT);
-        SendCommand(wxID_PREVIEW);
-        ClickTool(wxID_PRINT);
-        PressCtrlP();
-    }
-    EXPECT_EQ(OpenPreview(), nullptr);
-
-    // A deleted card is a card.
-    auto card = std::make_unique<CardRecord>();
-    card->SetDeleted(true);
-    document->AddToDeleted(std::move(card));
-    EXPECT_TRUE(IsEnabled(wxID_PRINT));
-    EXPECT_TRUE(IsEnabled(wxID_PREVIEW));
-    EXPECT_TRUE(ToolEnabled(wxID_PRINT));
-    wxTEST_DIALOG(SendCommand(wxID_PRINT), CancelPrintDialog());
-    wxTEST_DIALOG(ClickTool(wxID_PRINT), CancelPrintDialog());
-    wxTEST_DIALOG(PressCtrlP(), CancelPrintDialog());
-}
-
-TEST_F(AppTest, PrintPreviewShowsThePagesWhileTheCategoryBarHides) {
-    std::vector<CardSpec> cards;
-    for (int i = 1; i <= 13; ++i) {
-        cards.push_back({5, "host " + std::to_string(i)});
-    }
-    ASSERT_NE(OpenDocument(WriteFile("hosts.qxf", cards)), nullptr);
-    ChooseCategory("Login Accounts");
-    CategoryBar* bar = Frame()->GetCategoryBar();
-
-    SendCommand(wxID_PREVIEW);
-    wxPreviewFrame* frame = OpenPreview();
-    ASSERT_NE(frame, nullptr);
-    EXPECT_TRUE(frame->IsShown());
-    EXPECT_FALSE(bar->IsShown());
-    // The main window waits for the preview.
-    EXPECT_FALSE(Frame()->IsEnabled());
-    wxPrintPreviewBase* preview = frame->GetControlBar()->GetPrintPreview();
-    const auto* printout = dynamic_cast<const output::CardPrintout*>(preview->GetPrintout());
-    ASSERT_NE(printout, nullptr);
-    const output::PageGeometry& page = printout->Geometry();
-    EXPECT_GT(page.charHeight, 0);
-    EXPECT_GT(page.charWidth, 0);
-    const int perPage = output::CardsPerPage(page, {true, true});
-    EXPECT_LT(perPage, 13);
-    EXPECT_EQ(preview->GetMaxPage(), output::PageCount(13, perPage));
-    EXPECT_TRUE(preview->SetCurrentPage(preview->GetMaxPage()));
-
-    frame->Close();
-    ProcessPendingEvents();
-    EXPECT_EQ(OpenPreview(), nullptr);
-    EXPECT_TRUE(bar->IsShown());
-    EXPECT_TRUE(Frame()->IsEnabled());
-}
-
-TEST_F(AppTest, PrintingToAPostScriptFileShowsHeaderCardsAndPageNumbers) {
-    // Two-digit numbers, so that no name is part of another.
-    const auto name = [](int i) {
-        return "host" + std::string(i < 10 ? "0" : "") + std::to_string(i);
-    };
-    std::vector<CardSpec> cards;
-    for (int i = 1; i <= 20; ++i) {
-        cards.push_back({5, name(i), "pass" + name(i).substr(4)});
-    }
-    CQuilloxNewDoc* document = OpenDocument(WriteFile("hosts.qxf", cards));
-    ASSERT_NE(document, nullptr);
-    ChooseCategory("Login Accounts");
-
-    const std::string file = Path("cards.ps");
-    wxPrintData data;
-    data.SetFilename(file);
-    data.SetPrintMode(wxPRINT_MODE_FILE);
-    wxPrintDialogData dialogData(data);
-    dialogData.SetFromPage(1);
-    dialogData.SetToPage(9999);
-    wxPostScriptPrinter printer(&dialogData);
-    output::CardPrintout printout(*document);
-    ASSERT_TRUE(printer.Print(nullptr, &printout, false));
-
-    const int perPage = output::CardsPerPage(printout.Geometry(), {true, true});
-    const int pageCount = output::PageCount(20, perPage);
-    ASSERT_GE(pageCount, 2);
-    const std::vector<std::string> pages = PagesOfPostScript(file, Path(""));
-    ASSERT_EQ(pages.size(), static_cast<std::size_t>(pageCount));
-    const std::string today = wxDateTime::Today().FormatDate().utf8_string();
-    for (int page = 1; page <= pageCount; ++page) {
-        const std::vector<std::string> lines = LinesOf(pages[static_cast<std::size_t>(page - 1)]);
-        ASSERT_GE(lines.size(), 2u);
-        EXPECT_EQ(lines.front().rfind("hosts.qxf ", 0), 0u) << lines.front();
-        EXPECT_EQ(lines.front().substr(lines.front().size() - 8), " Quillox") << lines.front();
-        const std::string footer = lines.back();
-        EXPECT_EQ(footer.rfind(today + " ", 0), 0u) << footer;
-        const std::string number = footer.substr(std::min(today.size(), footer.size()));
-        EXPECT_EQ(number.substr(std::min(number.find_first_not_of(' '), number.size())),
-                  std::to_string(page))
-            << footer;
-    }
-    // Every card with its password on its own page, and on no other.
-    for (int i = 1; i <= 20; ++i) {
-        std::vector<int> shownOn;
-        for (int page = 1; page <= pageCount; ++page) {
-            const std::string& text = pages[static_cast<std::size_t>(page - 1)];
-            if (text.find(name(i)) != std::string::npos &&
-                text.find("pass" + name(i).substr(4)) != std::string::npos) {
-                shownOn.push_back(page);
-            }
-        }
-        EXPECT_EQ(shownOn, std::vector<int>{(i - 1) / perPage + 1}) << name(i);
-    }
-}
-
-TEST_F(AppTest, PrintSetupKeepsItsChoiceWithAndWithoutADocument) {
-    EXPECT_TRUE(IsEnabled(wxID_PRINT_SETUP));
-    wxTEST_DIALOG(SendCommand(wxID_PRINT_SETUP),
-                  ExpectDialog<wxPageSetupDialogBase>([](wxPageSetupDialogBase* dialog) {
-                      dialog->GetPageSetupDialogData().GetPrintData().SetOrientation(wxLANDSCAPE);
-                      return wxID_OK;
-                  }));
-    EXPECT_EQ(Frame()->PrintData().GetOrientation(), wxLANDSCAPE);
-
-    // With a document open it waits for a card, as Print does.
-    SendCommand(wxID_NEW);
-    ASSERT_NE(ActiveDoc(), nullptr);
-    EXPECT_FALSE(IsEnabled(wxID_PRINT_SETUP));
-    ASSERT_TRUE(ActiveDoc()->AddCard(0, std::make_unique<CardRecord>()));
-    EXPECT_TRUE(IsEnabled(wxID_PRINT_SETUP));
-    wxTEST_DIALOG(SendCommand(wxID_PRINT_SETUP),
-                  ExpectDialog<wxPageSetupDialogBase>([](wxPageSetupDialogBase* dialog) {
-                      EXPECT_EQ(dialog->GetPageSetupDialogData().GetPrintData().GetOrientation(),
-                                wxLANDSCAPE);
-                      return wxID_CANCEL;
-                  }));
-    EXPECT_EQ(Frame()->PrintData().GetOrientation(), wxLANDSCAPE);
-    Frame()->PrintData().SetOrientation(wxPORTRAIT);
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <wx/cmndata.h>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -31,12 +32,19 @@ class BarOnlyHost : public DocumentHost {
     void SetCardCopiedFlag(int) override {}
     bool PrintAtmCodes() const override { return true; }
     bool PrintNotes() const override { return true; }
-    wxPrintData& PrintData() override { return printData; }
+    // Made only when asked for: page setup data need the running program's
+    // paper sizes, which these tests do without.
+    wxPageSetupDialogData& PageSetup() override {
+        if (!pageSetup) {
+            pageSetup.emplace();
+        }
+        return *pageSetup;
+    }
     void ShowCategoryBar(bool) override {}
     wxWindow* CreateDocumentWindow(wxDocument&, wxView&) override { return nullptr; }
 
     std::string shown = "Credit Cards";
-    wxPrintData printData;
+    std::optional<wxPageSetupDialogData> pageSetup;
 };
 
 // A view without a window that writes down every update.

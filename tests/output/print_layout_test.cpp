@@ -4,7 +4,6 @@
 
 #include <ostream>
 
-#include "output/note_split.h"
 #include "output/output_test_support.h"
 
 namespace quillox::output {
@@ -17,110 +16,166 @@ namespace {
 
 using testing::AddCard;
 
-// A printer page of 66 rows of 50 pixels, characters up to 30 pixels wide.
-constexpr PageGeometry kPage{50, 30, 4000, 66 * 50};
+// Every character 10 units wide, whatever its bytes in UTF-8.
+class FixedPitch : public TextMeasure {
+  public:
+    int Width(std::string_view utf8) const override {
+        int characters = 0;
+        for (const char c : utf8) {
+            characters += (static_cast<unsigned char>(c) & 0xC0u) != 0x80u;
+        }
+        return 10 * characters;
+    }
+};
+
+const FixedPitch kPitch;
+
+// A page of 66 rows of 50 units, 1000 units wide: values get 63 characters.
+constexpr PageGeometry kPage{50, 10, 1000, 66 * 50};
 
 PrintJob Job(const std::string& selection, bool notes = true, bool atm = true) {
     return PrintJob{selection, PrintPreferences{notes, atm}, "cards.qxe", "03/04/25"};
 }
 
-// The card numbers a page shows, from the texts drawn at x = 9 * CW.
-std::vector<std::string> NumbersOn(const std::vector<TextDraw>& draws) {
+// The texts drawn right of "Number", one per card.
+std::vector<std::string> NumbersOn(const PrintedPage& page) {
     std::vector<std::string> numbers;
-    for (const TextDraw& draw : draws) {
-        if (draw.x == 9 * kPage.charWidth) {
-            numbers.push_back(draw.text);
+    for (std::size_t i = 0; i + 1 < page.size(); ++i) {
+        if (page[i].text == "Number" && page[i + 1].y == page[i].y) {
+            numbers.push_back(page[i + 1].text);
         }
     }
     return numbers;
 }
 
-// The category names a page shows, drawn at x = 0 one row above each block.
-std::vector<std::string> CategoriesOn(const std::vector<TextDraw>& draws) {
+// The category names a page shows, drawn at x = 0 between header and footer.
+std::vector<std::string> CategoriesOn(const PrintedPage& page) {
     std::vector<std::string> names;
-    for (std::size_t i = 4; i < draws.size(); ++i) {
-        if (draws[i].x == 0) {
-            names.push_back(draws[i].text);
+    for (std::size_t i = 4; i < page.size(); ++i) {
+        if (page[i].x == 0) {
+            names.push_back(page[i].text);
         }
     }
     return names;
 }
 
-TEST(PrintLayout, PagesOfSixtySixRows) {
-    EXPECT_EQ(CardsPerPage(kPage, {true, true}), 6);   // 58 rows / 10, rounded up
-    EXPECT_EQ(CardsPerPage(kPage, {false, true}), 9);  // 58 rows / 7, rounded up
-    CardCollection collection;
-    for (int i = 1; i <= 13; ++i) {
-        AddCard(collection, 5, {"host " + std::to_string(i), "", "", ""});
-    }
-    EXPECT_EQ(PageCount(collection, Job("Login Accounts"), kPage), 3);
-    EXPECT_EQ(PageCount(collection, Job("Login Accounts", false), kPage), 2);
-    EXPECT_EQ(PageCount(collection, Job("WWW Sites"), kPage), 0);
-    EXPECT_EQ(PageCount(collection, Job("Nonsense"), kPage), 0);
-
-    EXPECT_EQ(NumbersOn(LayoutPage(collection, Job("Login Accounts"), kPage, 2)),
-              (std::vector<std::string>{"7", "8", "9", "10", "11", "12"}));
-    EXPECT_EQ(NumbersOn(LayoutPage(collection, Job("Login Accounts"), kPage, 3)),
-              (std::vector<std::string>{"13"}));
-    EXPECT_TRUE(NumbersOn(LayoutPage(collection, Job("Login Accounts"), kPage, 4)).empty());
-
-    // Blocks of 10 rows never overlap: the second block starts 10 rows lower.
-    const std::vector<TextDraw> page = LayoutPage(collection, Job("Login Accounts"), kPage, 1);
-    ASSERT_GE(page.size(), 4u + 2 * 14);
-    EXPECT_EQ(page[4].y + 10 * 50, page[4 + 14].y);
-}
-
-TEST(PrintLayout, SmallPagesStillHoldOneCard) {
-    const PrintPreferences notes{true, true};
-    for (const int rows : {8, 12, 17}) {  // 0, 4 and 9 usable rows
-        EXPECT_EQ(CardsPerPage({50, 30, 4000, rows * 50}, notes), 1) << rows;
-    }
-    // Less than the header and footer need, or a font without height.
-    EXPECT_EQ(CardsPerPage({50, 30, 4000, 2 * 50}, notes), 1);
-    EXPECT_EQ(CardsPerPage({0, 30, 4000, 3000}, notes), 1);
-    EXPECT_EQ(PageCount(0, 6), 0);
-    EXPECT_EQ(PageCount(5, 6), 1);
-    EXPECT_EQ(PageCount(12, 6), 2);
-    EXPECT_EQ(PageCount(13, 6), 3);
-}
-
 TEST(PrintLayout, APageDrawsHeaderFooterAndCardBlocks) {
     CardCollection collection;
     AddCard(collection, 0, {"Bank \x80", "https://x", "me", "pw"}, "line one\r\nline two");
-    const std::vector<TextDraw> page = LayoutPage(collection, Job("WWW Sites"), kPage, 1);
-    // WWW Sites: the longest label is "Password", 8 bytes; values at 100 + 30 * 9.
-    const int v = 370;
-    const std::vector<TextDraw> expected = {
-        {0, 0, "cards.qxe"},
-        {3000, 0, "Quillox"},
-        {2000, 3200, "1"},
-        {0, 3200, "03/04/25"},
-        {0, 100, "WWW Sites"},
-        {100, 150, "Number"},
-        {270, 150, "1"},
-        {100, 200, "Name"},
-        {v, 200, "Bank \xE2\x82\xAC"},
-        {100, 250, "URL"},
-        {v, 250, "https://x"},
-        {100, 300, "User ID"},
-        {v, 300, "me"},
-        {100, 350, "Password"},
-        {v, 350, "pw"},
-        {100, 400, "Notes"},
-        {v, 400, "line one line two"},
-        {v, 450, ""},
+    const std::vector<PrintedPage> pages = LayoutPages(collection, Job("WWW Sites"), kPage, kPitch);
+    ASSERT_EQ(pages.size(), 1u);
+    // WWW Sites: the longest label is "Password", 8 bytes; values at 50 + 10 * 9.
+    const int v = 140;
+    const PrintedPage expected = {
+        {0, 0, "cards.qxe"},   {930, 0, "Quillox"},   {500, 3250, "1"},
+        {0, 3250, "03/04/25"}, {0, 100, "WWW Sites"}, {50, 150, "Number"},
+        {v, 150, "1"},         {50, 200, "Name"},     {v, 200, "Bank \xE2\x82\xAC"},
+        {50, 250, "URL"},      {v, 250, "https://x"}, {50, 300, "User ID"},
+        {v, 300, "me"},        {50, 350, "Password"}, {v, 350, "pw"},
+        {50, 400, "Notes"},    {v, 400, "line one"},  {v, 450, "line two"},
     };
-    EXPECT_EQ(page, expected);
+    EXPECT_EQ(pages[0], expected);
 
-    const std::vector<TextDraw> withoutNotes =
-        LayoutPage(collection, Job("WWW Sites", false), kPage, 1);
-    EXPECT_EQ(withoutNotes, std::vector<TextDraw>(expected.begin(), expected.end() - 3));
+    const std::vector<PrintedPage> withoutNotes =
+        LayoutPages(collection, Job("WWW Sites", false), kPage, kPitch);
+    ASSERT_EQ(withoutNotes.size(), 1u);
+    EXPECT_EQ(withoutNotes[0], PrintedPage(expected.begin(), expected.end() - 3));
 
-    // A font taller than 100 pixels lifts the footer so that it stays whole.
-    const std::vector<TextDraw> tall =
-        LayoutPage(collection, Job("WWW Sites"), {167, 90, 9921, 14031}, 1);
-    EXPECT_EQ(tall[2], (TextDraw{4960, 14031 - 167, "1"}));
-    EXPECT_EQ(tall[3], (TextDraw{0, 14031 - 167, "03/04/25"}));
+    // A title too long for the room beside the product name is shortened.
+    PrintJob longTitle = Job("WWW Sites");
+    longTitle.title = std::string(200, 't') + "\n.qxe";
+    const PrintedPage titled = LayoutPages(collection, longTitle, kPage, kPitch)[0];
+    EXPECT_EQ(titled[0].text, std::string(91, 't') + "\xE2\x80\xA6");
+    EXPECT_LE(kPitch.Width(titled[0].text), titled[1].x);
+}
+
+TEST(PrintLayout, LongValuesWrapUnderTheirFirstLineWithinThePage) {
+    const std::string url = "https://example.com/" + std::string(280, 'u');
+    std::string note;
+    for (int i = 0; note.size() < 250; ++i) {
+        note += "code" + std::to_string(1000 + i) + " ";
+    }
+    CardCollection collection;
+    AddCard(collection, 0, {"site", url, "me", "pw"}, note);
+    for (const int width : {1000, 700, 150}) {  // down to a page too narrow for one character
+        const PageGeometry geometry{50, 10, width, 66 * 50};
+        const std::vector<PrintedPage> pages =
+            LayoutPages(collection, Job("WWW Sites"), geometry, kPitch);
+        ASSERT_FALSE(pages.empty());
+        std::string printedUrl;
+        std::string printedNote;
+        std::string* value = nullptr;
+        for (const PrintedPage& page : pages) {
+            for (std::size_t i = 4; i < page.size(); ++i) {
+                const TextDraw& draw = page[i];
+                if (draw.x == 50) {
+                    value = draw.text == "URL"     ? &printedUrl
+                            : draw.text == "Notes" ? &printedNote
+                                                   : nullptr;
+                } else if (draw.x == 140 && value != nullptr) {
+                    *value += draw.text;
+                    if (width >= 150 + 10) {
+                        EXPECT_LE(draw.x + kPitch.Width(draw.text), width) << draw.text;
+                    }
+                }
+            }
+        }
+        EXPECT_EQ(printedUrl, url) << width;
+        EXPECT_EQ(printedNote, note) << width;
+    }
+}
+
+TEST(PrintLayout, CardsStayWholeOnAPageAndOffTheFooter) {
+    CardCollection collection;
+    for (int i = 1; i <= 13; ++i) {
+        // Every third card has a note of three rows.
+        AddCard(collection, 5, {"host " + std::to_string(i), "", "", ""},
+                i % 3 == 0 ? std::string(150, 'n') : "");
+    }
+    // Portrait, landscape and a page for one card at a time.
+    for (const int rows : {66, 40, 14}) {
+        const PageGeometry geometry{50, 10, 1000, rows * 50 + 20};
+        const std::vector<PrintedPage> pages =
+            LayoutPages(collection, Job("Login Accounts"), geometry, kPitch);
+        std::vector<std::string> numbers;
+        for (const PrintedPage& page : pages) {
+            const int footerY = page[2].y;
+            EXPECT_EQ(footerY, geometry.height - 50);
+            for (std::size_t i = 4; i < page.size(); ++i) {
+                EXPECT_GE(page[i].y, 50) << rows;
+                EXPECT_LE(page[i].y + 50, footerY) << rows;
+            }
+            // A card's rows are all on the page that shows its number.
+            const std::vector<std::string> shown = NumbersOn(page);
+            EXPECT_EQ(CategoriesOn(page).size(), shown.size());
+            numbers.insert(numbers.end(), shown.begin(), shown.end());
+        }
+        ASSERT_EQ(numbers.size(), 13u) << rows;
+        for (int i = 1; i <= 13; ++i) {
+            EXPECT_EQ(numbers[static_cast<std::size_t>(i - 1)], std::to_string(i));
+        }
+        EXPECT_EQ(pages.back()[2].text, std::to_string(pages.size()));
+    }
+    // Six cards of 10 or 11 rows to a page of 64 rows between header and footer.
+    EXPECT_EQ(LayoutPages(collection, Job("Login Accounts"), kPage, kPitch).size(), 3u);
+    EXPECT_EQ(LayoutPages(collection, Job("Login Accounts", false), kPage, kPitch).size(), 2u);
+
+    // A card taller than a page is split between rows over as many pages as
+    // it needs; nothing is lost.
+    CardCollection tall;
+    AddCard(tall, 14, {"tall", "", "", ""}, std::string(60 * 90, 'n'));
+    const std::vector<PrintedPage> pages = LayoutPages(tall, Job("Miscellaneous"), kPage, kPitch);
+    ASSERT_EQ(pages.size(), 2u);
+    std::size_t printed = 0;
+    for (const PrintedPage& page : pages) {
+        for (std::size_t i = 4; i < page.size(); ++i) {
+            EXPECT_LE(page[i].y + 50, page[2].y);
+            if (page[i].text.find_first_not_of('n') == std::string::npos) {
+                printed += page[i].text.size();
+            }
+        }
+    }
+    EXPECT_EQ(printed, 60u * 90);
 }
 
 TEST(PrintLayout, ShowAllRunsThroughTheCategoriesAndFiltersAtmPinCards) {
@@ -131,57 +186,91 @@ TEST(PrintLayout, ShowAllRunsThroughTheCategoriesAndFiltersAtmPinCards) {
     AddCard(collection, 14, {"misc", "", "", ""});
     AddCard(collection, 0, {"site", "", "", ""});
 
-    EXPECT_EQ(CategoriesOn(LayoutPage(collection, Job("Show All"), kPage, 1)),
+    EXPECT_EQ(CategoriesOn(LayoutPages(collection, Job("Show All"), kPage, kPitch)[0]),
               (std::vector<std::string>{"WWW Sites", "Online Banking", "Login Accounts",
                                         "ATM/PIN Cards", "Miscellaneous"}));
     const PrintJob withoutAtm = Job("Show All", true, false);
-    const std::vector<TextDraw> page = LayoutPage(collection, withoutAtm, kPage, 1);
+    const PrintedPage page = LayoutPages(collection, withoutAtm, kPage, kPitch)[0];
     EXPECT_EQ(CategoriesOn(page), (std::vector<std::string>{"WWW Sites", "Online Banking",
                                                             "Login Accounts", "Miscellaneous"}));
     EXPECT_EQ(NumbersOn(page), (std::vector<std::string>{"1", "2", "3", "4"}));
-    // Without ATM/PIN Cards counted, four cards fill exactly one page of four.
-    const PageGeometry fourToAPage{50, 30, 4000, (8 + 40) * 50};
-    EXPECT_EQ(PageCount(collection, withoutAtm, fourToAPage), 1);
-    EXPECT_EQ(PageCount(collection, Job("Show All"), fourToAPage), 2);
+    // Four blocks of 10 rows fill a page of 42 rows exactly; the fifth needs another.
+    const PageGeometry fourToAPage{50, 10, 1000, 42 * 50};
+    EXPECT_EQ(LayoutPages(collection, withoutAtm, fourToAPage, kPitch).size(), 1u);
+    EXPECT_EQ(LayoutPages(collection, Job("Show All"), fourToAPage, kPitch).size(), 2u);
 
     // The category itself prints whatever "Print ATM" says.
-    EXPECT_EQ(PageCount(collection, Job("ATM/PIN Cards", true, false), kPage), 1);
-    EXPECT_EQ(CategoriesOn(LayoutPage(collection, Job("ATM/PIN Cards", true, false), kPage, 1)),
-              (std::vector<std::string>{"ATM/PIN Cards"}));
-    // Any other selection prints header and footer only; they too stay on their rows.
+    EXPECT_EQ(
+        CategoriesOn(LayoutPages(collection, Job("ATM/PIN Cards", true, false), kPage, kPitch)[0]),
+        (std::vector<std::string>{"ATM/PIN Cards"}));
+    // Any other selection prints one page of header and footer; they too stay on their rows.
     PrintJob other = Job("Show all");
     other.title = "two\nlines.qxe";
-    const std::vector<TextDraw> bare = LayoutPage(collection, other, kPage, 1);
-    ASSERT_EQ(bare.size(), 4u);
-    EXPECT_EQ(bare[0].text, "two lines.qxe");
+    const std::vector<PrintedPage> bare = LayoutPages(collection, other, kPage, kPitch);
+    ASSERT_EQ(bare.size(), 1u);
+    ASSERT_EQ(bare[0].size(), 4u);
+    EXPECT_EQ(bare[0][0].text, "two lines.qxe");
 }
 
-TEST(NoteSplit, BreaksNearSeventyBytes) {
-    const std::string x70(70, 'x');
+TEST(TextWrap, BreaksBetweenWordsInsideWordsAndAtLineBreaks) {
     struct Case {
-        std::string note;
-        std::string first;
-        std::string second;
+        std::string text;
+        int width;
+        std::vector<std::string> lines;
     };
     const Case cases[] = {
-        {std::string(69, 'x'), std::string(69, 'x'), ""},
-        {x70, x70, ""},
-        {std::string(100, 'x'), x70, std::string(30, 'x')},
-        {x70 + " tail", x70, "tail"},
-        {std::string(69, 'x') + " " + std::string(30, 'y'), std::string(69, 'x'),
-         std::string(30, 'y')},
-        {std::string(10, 'a') + " " + std::string(80, 'b'), std::string(10, 'a'),
-         std::string(80, 'b')},
-        // A space at byte 0 alone is no place to break.
-        {" " + std::string(99, 'x'), " " + std::string(69, 'x'), std::string(30, 'x')},
-        {x70 + "\r\n \tnext", x70, "next"},
-        {"", "", ""},
+        {"", 50, {""}},
+        {"short", 50, {"short"}},
+        {"one two three", 60, {"one ", "two ", "three"}},
+        {"one two three", 70, {"one two ", "three"}},
+        {"one two three", 120, {"one two ", "three"}},
+        // A word wider than the line breaks where the line is full.
+        {"abcdefghij", 40, {"abcd", "efgh", "ij"}},
+        {"ab abcdefghij", 40, {"ab ", "abcd", "efgh", "ij"}},
+        // Characters of several bytes are never cut.
+        {"\xC3\xA9\xC3\xA9\xE2\x82\xAC\xE2\x82\xAC",
+         30,
+         {"\xC3\xA9\xC3\xA9\xE2\x82\xAC", "\xE2\x82\xAC"}},
+        // Too narrow for any character: still one per line.
+        {"abc", 5, {"a", "b", "c"}},
+        // Each line break starts a line; spaces stay where they are.
+        {"a\r\nb\rc\nd\r\n\r\n", 50, {"a", "b", "c", "d", "", ""}},
+        {" lead", 30, {" le", "ad"}},
     };
     for (const Case& c : cases) {
-        const NoteLines lines = SplitNote(c.note);
-        EXPECT_EQ(lines.first, c.first) << c.note;
-        EXPECT_EQ(lines.second, c.second) << c.note;
+        EXPECT_EQ(WrapText(c.text, c.width, kPitch), c.lines) << c.text << " in " << c.width;
     }
+}
+
+// Fixed pitch, keeping count of the texts it measured.
+class CountingPitch : public TextMeasure {
+  public:
+    int Width(std::string_view utf8) const override {
+        ++calls;
+        longest = std::max(longest, utf8.size());
+        return kPitch.Width(utf8);
+    }
+    mutable int calls = 0;
+    mutable std::size_t longest = 0;
+};
+
+TEST(TextWrap, ALongNoteIsMeasuredALineAtATime) {
+    // A note of 30,000 characters, words and one long run, in lines of 90.
+    std::string note;
+    while (note.size() < 20000) {
+        note += "word" + std::to_string(note.size()) + " ";
+    }
+    note += std::string(10000, 'x');
+    const CountingPitch measure;
+    const std::vector<std::string> lines = WrapText(note, 900, measure);
+    std::string joined;
+    for (const std::string& line : lines) {
+        EXPECT_LE(kPitch.Width(line), 900 + 10);  // a space may end a full line
+        joined += line;
+    }
+    EXPECT_EQ(joined, note);
+    EXPECT_LE(measure.longest, 2u * 90);
+    EXPECT_LE(measure.calls, static_cast<int>(lines.size()) * 16);
 }
 
 }  // namespace
