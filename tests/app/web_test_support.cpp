@@ -3,6 +3,8 @@
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <wx/defs.h>
+#include <wx/ipc.h>
 #include <wx/time.h>
 #include <wx/toolbar.h>
 #include <wx/utils.h>
@@ -11,6 +13,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <sstream>
 
 #include "web/service_folder.h"
@@ -115,4 +118,23 @@ void SilentBrowser::Serve() {
             requestArrived_ = true;
         }
     }
+}
+
+std::string SocketOf(const std::string& service) {
+    return ServiceFolder() + "/" + service;
+}
+
+std::string CallBack(const std::string& service, const std::string& topic) {
+    wxTCPClient client;
+    std::unique_ptr<wxConnectionBase> link(
+        client.MakeConnection("localhost", SocketOf(service), topic));
+    if (link == nullptr) {
+        return "refused";
+    }
+    size_t size = 0;
+    const void* data = link->Request("\"http://example.com/\",1", &size);
+    std::string reply =
+        data != nullptr ? std::string(static_cast<const char*>(data), size) : "no reply";
+    link->Disconnect();
+    return reply;
 }

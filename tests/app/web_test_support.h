@@ -26,6 +26,11 @@ void ClickTool(int id);
 
 // The folder of the program's service sockets.
 std::string ServiceFolder();
+// The socket of a service name there.
+std::string SocketOf(const std::string& service);
+// One request a browser makes to a service name of the program: the reply's
+// bytes, "refused" when the connect fails, "no reply" when nothing comes.
+std::string CallBack(const std::string& service, const std::string& topic);
 
 // A browser serving "IExplore" that takes every conversation (answering the
 // connect when answerConnect) and then never answers anything, on a thread
