@@ -29,6 +29,28 @@ int SpinPosition(const wxString& minutes) {
     return static_cast<int>(std::clamp<long>(value, kMinMinutes, kMaxMinutes));
 }
 
+// A spin control for a count from 0 to maximum, named for screen readers.
+wxSpinCtrl* CountSpin(wxWindow* parent, int id, int maximum, const wxString& name,
+                      const wxString& tip) {
+    auto* spin = new wxSpinCtrl(parent, id, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                                wxSP_ARROW_KEYS, 0, maximum);
+    spin->SetName(name);
+    spin->SetToolTip(tip);
+    return spin;
+}
+
+// A row of the label, the control and its unit, if it has one.
+wxSizer* LabelledRow(wxWindow* parent, const wxString& label, wxWindow* control,
+                     const wxString& unit, int gap) {
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    row->Add(new wxStaticText(parent, wxID_ANY, label), 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, gap);
+    row->Add(control, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, gap);
+    if (!unit.empty()) {
+        row->Add(new wxStaticText(parent, wxID_ANY, unit), 0, wxALIGN_CENTER_VERTICAL);
+    }
+    return row;
+}
+
 }  // namespace
 
 CGeneralSettingsPref::CGeneralSettingsPref(wxWindow* parent, PreferenceValues& values)
@@ -58,24 +80,14 @@ CGeneralSettingsPref::CGeneralSettingsPref(wxWindow* parent, PreferenceValues& v
     period->Add(spin_, 0, wxEXPAND | wxRIGHT, gap);
     period->Add(new wxStaticText(globalBox, wxID_ANY, "minutes"), 0, wxALIGN_CENTER_VERTICAL);
     showPassword_ = new wxCheckBox(globalBox, kShowPasswordId, "Show Password As Text");
-    clearClipboard_ = new wxSpinCtrl(globalBox, kClearClipboardId, wxEmptyString, wxDefaultPosition,
-                                     wxDefaultSize, wxSP_ARROW_KEYS, 0, kMaxClearSeconds);
-    clearClipboard_->SetName("Clear clipboard seconds");
-    clearClipboard_->SetToolTip("0 leaves copied passwords on the clipboard");
-    auto* clearing = new wxBoxSizer(wxHORIZONTAL);
-    clearing->Add(new wxStaticText(globalBox, wxID_ANY, "Clear Clipboard After:"), 0,
-                  wxALIGN_CENTER_VERTICAL | wxRIGHT, gap);
-    clearing->Add(clearClipboard_, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, gap);
-    clearing->Add(new wxStaticText(globalBox, wxID_ANY, "seconds"), 0, wxALIGN_CENTER_VERTICAL);
-    lockIdleMinutes_ =
-        new wxSpinCtrl(globalBox, kLockIdleMinutesId, wxEmptyString, wxDefaultPosition,
-                       wxDefaultSize, wxSP_ARROW_KEYS, 0, kMaxLockMinutes);
-    lockIdleMinutes_->SetName("Lock after idle minutes");
-    lockIdleMinutes_->SetToolTip("0 never locks for want of input");
-    auto* idle = new wxBoxSizer(wxHORIZONTAL);
-    idle->Add(new wxStaticText(globalBox, wxID_ANY, "Lock After Idle Minutes:"), 0,
-              wxALIGN_CENTER_VERTICAL | wxRIGHT, gap);
-    idle->Add(lockIdleMinutes_, 0, wxALIGN_CENTER_VERTICAL);
+    clearClipboard_ =
+        CountSpin(globalBox, kClearClipboardId, kMaxClearSeconds, "Clear clipboard seconds",
+                  "0 leaves copied passwords on the clipboard");
+    wxSizer* clearing =
+        LabelledRow(globalBox, "Clear Clipboard After:", clearClipboard_, "seconds", gap);
+    lockIdleMinutes_ = CountSpin(globalBox, kLockIdleMinutesId, kMaxLockMinutes,
+                                 "Lock after idle minutes", "0 never locks for want of input");
+    wxSizer* idle = LabelledRow(globalBox, "Lock After Idle Minutes:", lockIdleMinutes_, "", gap);
     lockWithScreen_ = new wxCheckBox(globalBox, kLockWithScreenId, "Lock when the screen locks");
     global->Add(period, 0, wxALL, gap);
     global->Add(showPassword_, 0, wxALL, gap);

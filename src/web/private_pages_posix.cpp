@@ -8,6 +8,7 @@
 #include <ctime>
 #include <random>
 
+#include "web/parent_folders.h"
 #include "web/private_pages.h"
 
 namespace quillox::web {
@@ -33,18 +34,14 @@ std::string Reason(const std::string& what) {
     return what + ": " + std::strerror(errno);
 }
 
-// Makes each missing folder of path, the user's alone.
-void MakeFolders(const std::string& path) {
-    for (std::size_t at = path.find('/', 1); at != std::string::npos; at = path.find('/', at + 1)) {
-        mkdir(path.substr(0, at).c_str(), 0700);
-    }
-    mkdir(path.c_str(), 0700);
-}
-
 // The folder opened without following a link, checked to be the user's
 // alone; -1 with error set otherwise.
 int OpenPrivateFolder(const std::string& folder, std::string& error) {
-    MakeFolders(folder);
+    // What cannot be made shows when the folder is opened.
+    std::string ignored;
+    if (MakeParentFolders(folder, ignored)) {
+        mkdir(folder.c_str(), 0700);
+    }
     const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) {
         error = Reason(folder);

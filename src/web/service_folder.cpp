@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "web/parent_folders.h"
+
 namespace quillox::web {
 
 namespace {
@@ -19,10 +21,6 @@ std::string ModeText(mode_t mode) {
     std::snprintf(text, sizeof text, "%04o", static_cast<unsigned>(mode & 07777));
     return text;
 }
-
-}  // namespace
-
-namespace {
 
 bool IsAbsolute(const char* path) {
     return path != nullptr && path[0] == '/';
@@ -95,19 +93,6 @@ bool FitsSockets(const std::string& folder) {
     return folder.size() + 1 + kLongestServiceName < sizeof(sockaddr_un::sun_path);
 }
 
-// Makes the missing folders above folder, each the user's alone.
-bool MakeParents(const std::string& folder, std::string& error) {
-    for (std::size_t slash = folder.find('/', 1); slash != std::string::npos;
-         slash = folder.find('/', slash + 1)) {
-        const std::string parent = folder.substr(0, slash);
-        if (mkdir(parent.c_str(), 0700) != 0 && errno != EEXIST) {
-            error = "Cannot make the folder " + parent + ": " + std::strerror(errno) + ".";
-            return false;
-        }
-    }
-    return true;
-}
-
 // An existing folder that is the user's alone; false, changing nothing, otherwise.
 bool IsPrivateFolder(const std::string& folder) {
     struct stat status {};
@@ -155,7 +140,7 @@ std::optional<std::string> PrepareServiceFolder(const ServiceFolderEnvironment& 
         return std::nullopt;
     }
     // The runtime folder is the system's; folders in the home are made here.
-    if (!IsAbsolute(environment.runtimeDir) && !MakeParents(*folder, error)) {
+    if (!IsAbsolute(environment.runtimeDir) && !MakeParentFolders(*folder, error)) {
         return std::nullopt;
     }
     if (!MakePrivateFolder(*folder, error)) {
