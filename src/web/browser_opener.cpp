@@ -127,18 +127,17 @@ void BrowserOpener::Open(const std::string& address, bool newWindow) {
             return;
         }
     }
-    if (!StartOpener(address, page.empty() ? utf8 : FileAddress(page), newWindow) &&
-        !page.empty()) {
+    if (!StartOpener(address, page, newWindow) && !page.empty()) {
         RemovePage(page);
     }
 }
 
-bool BrowserOpener::StartOpener(const std::string& address, const std::string& argument,
+bool BrowserOpener::StartOpener(const std::string& address, const std::string& page,
                                 bool newWindow) {
+    const std::string argument = page.empty() ? Cp1252ToUtf8(address) : FileAddress(page);
 #if !defined(_WIN32)
     if (const std::string xdgOpen = ProgramToStart("xdg-open"); !xdgOpen.empty()) {
-        const bool forwarded = argument.rfind("file://", 0) == 0;
-        auto* watch = new Watch(*this, address, forwarded ? argument.substr(7) : "", newWindow);
+        auto* watch = new Watch(*this, address, page, newWindow);
         if (StartProgram({xdgOpen, argument}, watch, ProgramErrors::kDropped)) {
             watches_.push_back(watch);
             return true;

@@ -42,8 +42,9 @@ class BrowserOpener {
   private:
     class Watch;
     class Page;
-    // Whether a program took argument (the address or its page's).
-    bool StartOpener(const std::string& address, const std::string& argument, bool newWindow);
+    // Whether a program took the address, or its forwarding page when there
+    // is one.
+    bool StartOpener(const std::string& address, const std::string& page, bool newWindow);
     void WatchEnded(Watch& watch, int status, bool failed);
     // True when a DDE browser answered.
     bool OpenThroughDde(const std::string& address, bool newWindow);
