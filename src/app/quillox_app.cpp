@@ -114,13 +114,10 @@ void QuilloxApp::OnAbout(wxCommandEvent&) {
 int QuilloxApp::FilterEvent(wxEvent& event) {
     // The frame, while it is there: input may come as it goes.
     const wxEventType type = event.GetEventType();
-    if (IsUserInput(type) || type == wxEVT_MENU_OPEN || type == wxEVT_MENU_CLOSE) {
+    const bool menu = type == wxEVT_MENU_OPEN || type == wxEVT_MENU_CLOSE;
+    if (IsUserInput(type) || menu) {
         if (auto* frame = dynamic_cast<CMainFrame*>(GetTopWindow())) {
-            if (IsUserInput(type)) {
-                frame->UserInput();
-            } else {
-                frame->MenuShown(type == wxEVT_MENU_OPEN);
-            }
+            menu ? frame->MenuShown(type == wxEVT_MENU_OPEN) : frame->UserInput();
         }
     }
     return splash::TakesEvent(event) ? static_cast<int>(Event_Processed)

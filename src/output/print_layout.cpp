@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "output/line_breaks.h"
 #include "output/printed_cards.h"
 #include "store/text_codec.h"
 
@@ -18,16 +19,15 @@ using Row = std::vector<std::pair<int, std::string>>;
 // The title and the date stay on their row: each line break (CR LF, CR or
 // LF) becomes a single space.
 std::string OnOneRow(std::string_view text) {
-    std::string line;
-    line.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            continue;
+    std::string row;
+    row.reserve(text.size());
+    ForEachLine(text, [&row](std::string_view line, bool last) {
+        row += line;
+        if (!last) {
+            row += ' ';
         }
-        line += c == '\r' || c == '\n' ? ' ' : c;
-    }
-    return line;
+    });
+    return row;
 }
 
 // The title as far as it fits beside the product name, shortened with an

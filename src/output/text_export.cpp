@@ -4,6 +4,7 @@
 
 #include "output/export_file.h"
 #include "output/export_messages.h"
+#include "output/line_breaks.h"
 #include "store/safe_save.h"
 #include "store/text_codec.h"
 
@@ -15,15 +16,13 @@ namespace {
 // keep CR LF, a lone LF or CR counts as one too) as one CR LF, followed by
 // indent spaces.
 void AppendLines(std::string& out, std::string_view text, std::size_t indent = 0) {
-    std::size_t start = 0;
-    for (std::size_t end = text.find_first_of("\r\n"); end != std::string_view::npos;
-         end = text.find_first_of("\r\n", start)) {
-        out.append(text, start, end - start);
-        out += "\r\n";
-        out.append(indent, ' ');
-        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-    }
-    out.append(text, start);
+    ForEachLine(text, [&](std::string_view line, bool last) {
+        out += line;
+        if (!last) {
+            out += "\r\n";
+            out.append(indent, ' ');
+        }
+    });
 }
 
 void AppendPadding(std::string& out, std::size_t width, std::size_t used) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "output/line_breaks.h"
+
 namespace quillox::output {
 
 namespace {
@@ -91,18 +93,9 @@ void WrapParagraph(std::string_view text, int width, const TextMeasure& measure,
 
 std::vector<std::string> WrapText(std::string_view utf8, int width, const TextMeasure& measure) {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        if (utf8[i] != '\r' && utf8[i] != '\n') {
-            continue;
-        }
-        WrapParagraph(utf8.substr(start, i - start), width, measure, lines);
-        if (utf8[i] == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n') {
-            ++i;
-        }
-        start = i + 1;
-    }
-    WrapParagraph(utf8.substr(start), width, measure, lines);
+    ForEachLine(utf8, [&](std::string_view paragraph, bool) {
+        WrapParagraph(paragraph, width, measure, lines);
+    });
     return lines;
 }
 
