@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "store/card_category.h"
+#include "store/encryption_form.h"
 #include "store/secret_string.h"
 #include "store/sha1.h"
 
@@ -37,6 +38,10 @@ class CardCollection {
 
     bool GetEncryptOnSave() const { return encryptOnSave_; }
     void SetEncryptOnSave(bool on) { encryptOnSave_ = on; }
+    // The form the next encrypted save writes: the one the file was read in,
+    // or the user's choice.
+    EncryptionForm GetEncryptionForm() const { return encryptionForm_; }
+    void SetEncryptionForm(EncryptionForm form) { encryptionForm_ = form; }
     const SecretString& GetFilePassword() const { return filePassword_; }
     void SetFilePassword(SecretString password) { filePassword_ = std::move(password); }
     const Sha1Value& GetStoredDigest() const { return storedDigest_; }
@@ -53,6 +58,7 @@ class CardCollection {
     std::array<CardCategory, kCategoryCount> categories_;
     CardCategory deleted_;
     bool encryptOnSave_ = false;
+    EncryptionForm encryptionForm_ = EncryptionForm::Strong;
     SecretString filePassword_;
     Sha1Value storedDigest_{};
     std::uint32_t carriedHeaderValue_ = 0;
