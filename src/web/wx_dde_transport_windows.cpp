@@ -2,9 +2,7 @@
 
 // wx/ipc.h picks DDE by a macro that only wx/defs.h defines.
 #include <wx/defs.h>
-// clang-format off
 #include <wx/ipc.h>
-// clang-format on
 #include <wx/log.h>
 #include <wx/strconv.h>
 
