@@ -31,7 +31,8 @@ class UserLocale {
     std::string previous_;
 };
 
-// Today in the locale's short date form.
+// Today in the C locale's short date form (month/day/year), which every
+// system writes alike; "%x" would follow the system's own settings on Windows.
 std::string ShortDate() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -42,7 +43,7 @@ std::string ShortDate() {
 #endif
     char buffer[64];
     const std::size_t length =
-        converted ? std::strftime(buffer, sizeof buffer, "%x", &local) : std::size_t{0};
+        converted ? std::strftime(buffer, sizeof buffer, "%m/%d/%y", &local) : std::size_t{0};
     return std::string(buffer, length);
 }
 
