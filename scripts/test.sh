@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the plain build, the
-# checks of what it installs, the same suite under AddressSanitizer and
-# UndefinedBehaviorSanitizer, then a short run of both fuzz targets. Exits
-# non-zero on any failure.
+# checks of what it installs, the Windows build under Wine, the same suite
+# under AddressSanitizer and UndefinedBehaviorSanitizer, then a short run of
+# the fuzz targets. Exits non-zero on any failure. QUILLOX_WINDOWS=0 leaves
+# the Windows stage out.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -25,6 +26,15 @@ run_tests build
 
 echo "== What Quillox installs: desktop entry, file types, manual pages, file list"
 scripts/check-install.sh build
+
+if [ "${QUILLOX_WINDOWS:-1}" != 0 ]; then
+    echo "== Windows: libraries (built once, then cached), programs, installer, tests under Wine"
+    windows_started=$SECONDS
+    scripts/windows-deps.sh
+    scripts/windows-build.sh
+    scripts/windows-test.sh build-windows build
+    echo "== Windows stage took $((SECONDS - windows_started)) s"
+fi
 
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUILLOX_SANITIZE=address,undefined

@@ -5,6 +5,8 @@ QUILLOX_WINDOWS_PACKAGES=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 libz-mingw-w64-dev
     # running the Windows programs and their tests
     wine wine64 xvfb xauth
+    # the program's icons, drawn from its pictures
+    librsvg2-bin icoutils
     # the installer and the portable archive
     nsis zip unzip
     # fetching the libraries' sources from Debian, and their build tools

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Usage: windows_install_test.sh PACKAGE_FOLDER   (under Wine, WINEPREFIX set)
+# The installer installs silently for the user alone; quillox.exe starts,
+# shows its window and writes its settings to HKCU\Software\QMT\Quillox; the
+# silent uninstaller removes the program and leaves settings and data files.
+set -euo pipefail
+package=$1
+setup=$(ls "$package"/quillox-*-setup.exe)
+zip_file=$(ls "$package"/quillox-*-windows-x64.zip)
+failures=0
+check() {
+    if "$@" >/dev/null 2>&1; then
+        echo "ok: ${*: -1}"
+    else
+        echo "FAILED: $*"
+        failures=$((failures + 1))
+    fi
+}
+
+unzip -l "$zip_file" | grep -q "Quillox/quillox.exe" && unzip -l "$zip_file" | grep -q "Quillox/quillox-cli.exe" &&
+    echo "ok: the portable archive holds both programs" || { echo "FAILED: archive"; failures=$((failures + 1)); }
+
+local_appdata=$(wine cmd /c echo %LOCALAPPDATA% 2>/dev/null | tr -d '\r')
+folder=$(winepath -u "$local_appdata\\Programs\\Quillox" 2>/dev/null)
+settings='HKCU\Software\QMT\Quillox'
+wine reg delete "$settings" /f >/dev/null 2>&1 || true
+data_file=$(winepath -u "$local_appdata")/kept.qxf
+printf 'x' >"$data_file"
+
+wine "$setup" /S
+wineserver -w
+check test -f "$folder/quillox.exe"
+check test -f "$folder/quillox-cli.exe"
+check test -f "$folder/user-guide.html"
+check wine reg query 'HKCU\Software\Classes\.qxe'
+check wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillox' /v DisplayVersion
+check wine "$folder/quillox-cli.exe" --version
+
+# The first start writes the settings; the program then waits for the user.
+xvfb-run -a -s "-screen 0 1280x1024x24" wine "$folder/quillox.exe" >/dev/null 2>&1 &
+started=$!
+for _ in $(seq 60); do
+    if wine reg query "$settings\\Internet Preferences" /v "Choose Web Browser" >/dev/null 2>&1; then
+        break
+    fi
+    sleep 1
+done
+check wine reg query "$settings\\Internet Preferences" /v "Choose Web Browser"
+check wine reg query "$settings\\Settings"
+kill "$started" 2>/dev/null || true
+wineserver -k || true
+wineserver -w || true
+
+wine "$folder/Uninstall.exe" /S
+wineserver -w
+# The uninstaller runs a copy of itself from the temporary folder.
+for _ in $(seq 30); do
+    [ -e "$folder/quillox.exe" ] || break
+    sleep 1
+done
+check test ! -e "$folder/quillox.exe"
+check test ! -e "$folder/Uninstall.exe"
+check test -f "$data_file"
+check wine reg query "$settings\\Internet Preferences"
+if wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillox' >/dev/null 2>&1; then
+    echo "FAILED: the uninstall record stays"
+    failures=$((failures + 1))
+fi
+rm -f "$data_file"
+
+[ "$failures" -eq 0 ] || { echo "$failures installer checks failed"; exit 1; }
