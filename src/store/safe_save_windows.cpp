@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "store/owner_only_security_windows.h"
 #include "store/safe_save.h"
 #include "store/safe_save_refusal.h"
 #include "store/wide_text_windows.h"
@@ -96,56 +97,6 @@ bool IsDisk(const std::wstring& path) {
                         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     return !file || GetFileType(file.get()) == FILE_TYPE_DISK;
 }
-
-// A security descriptor whose list grants the current user alone, and
-// which inherits nothing from the folder: what files holding clear text get.
-class OwnerOnlySecurity {
-  public:
-    OwnerOnlySecurity() {
-        HANDLE token = nullptr;
-        if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
-            return;
-        }
-        DWORD size = 0;
-        GetTokenInformation(token, TokenUser, nullptr, 0, &size);
-        user_.reset(new unsigned char[size]);
-        const bool known = GetTokenInformation(token, TokenUser, user_.get(), size, &size) != 0;
-        CloseHandle(token);
-        if (!known) {
-            return;
-        }
-        EXPLICIT_ACCESSW access{};
-        access.grfAccessPermissions = GENERIC_ALL;
-        access.grfAccessMode = SET_ACCESS;
-        access.grfInheritance = NO_INHERITANCE;
-        access.Trustee.TrusteeForm = TRUSTEE_IS_SID;
-        access.Trustee.TrusteeType = TRUSTEE_IS_USER;
-        access.Trustee.ptstrName =
-            static_cast<LPWSTR>(reinterpret_cast<TOKEN_USER*>(user_.get())->User.Sid);
-        if (SetEntriesInAclW(1, &access, nullptr, &acl_) != ERROR_SUCCESS) {
-            acl_ = nullptr;
-            return;
-        }
-        ready_ = InitializeSecurityDescriptor(&descriptor_, SECURITY_DESCRIPTOR_REVISION) &&
-                 SetSecurityDescriptorDacl(&descriptor_, TRUE, acl_, FALSE) &&
-                 SetSecurityDescriptorControl(&descriptor_, SE_DACL_PROTECTED, SE_DACL_PROTECTED);
-        attributes_.nLength = sizeof attributes_;
-        attributes_.lpSecurityDescriptor = &descriptor_;
-        attributes_.bInheritHandle = FALSE;
-    }
-    ~OwnerOnlySecurity() { LocalFree(acl_); }
-    OwnerOnlySecurity(const OwnerOnlySecurity&) = delete;
-    OwnerOnlySecurity& operator=(const OwnerOnlySecurity&) = delete;
-
-    SECURITY_ATTRIBUTES* Attributes() { return ready_ ? &attributes_ : nullptr; }
-
-  private:
-    std::unique_ptr<unsigned char[]> user_;
-    PACL acl_ = nullptr;
-    SECURITY_DESCRIPTOR descriptor_{};
-    SECURITY_ATTRIBUTES attributes_{};
-    bool ready_ = false;
-};
 
 // The temporary file of the save under way, where a Ctrl+C handler can find
 // it: a fixed buffer, since the handler may run at any moment.
