@@ -70,7 +70,9 @@ const int kNotHandledHere[] = {
 }  // namespace
 
 CMainFrame::CMainFrame(wxDocManager* manager, const wxString& title)
-    : wxDocMDIParentFrame(manager, nullptr, wxID_ANY, title, wxDefaultPosition, wxSize(700, 480)),
+    // The program's menus have their own Window menu: Windows adds no second one.
+    : wxDocMDIParentFrame(manager, nullptr, wxID_ANY, title, wxDefaultPosition, wxSize(700, 480),
+                          wxDEFAULT_FRAME_STYLE | wxFRAME_NO_WINDOW_MENU),
       appTitle_(title),
       autoSaveTimer_(this, cmd::kAutoSaveTimer) {
     SetIcons(AppIcons());
