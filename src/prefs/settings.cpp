@@ -1,14 +1,9 @@
 #include "prefs/settings.h"
+#include "prefs/settings_store.h"
 
 #include <wx/filename.h>
 #include <wx/log.h>
 #include <wx/utils.h>
-
-#ifdef __WXMSW__
-#include <wx/msw/regconf.h>
-#else
-#include <wx/fileconf.h>
-#endif
 
 namespace quillox::prefs {
 
@@ -58,19 +53,6 @@ wxString PathOf(const Setting& setting) {
     return "/" + wxString::FromUTF8(setting.section) + "/" + wxString::FromUTF8(setting.name);
 }
 
-// The registry keeps the type of every value and complains when one is read as
-// another; a file holds text only, which the number conversion checks.
-bool HoldsType(const wxConfigBase& store, const wxString& path, wxConfigBase::EntryType type) {
-#ifdef __WXMSW__
-    return store.GetEntryType(path) == type;
-#else
-    wxUnusedVar(store);
-    wxUnusedVar(path);
-    wxUnusedVar(type);
-    return true;
-#endif
-}
-
 // Flushed at once, as the registry stores at once: nothing is left for the
 // store's destructor, which would report a failed save.
 template <typename Value>
@@ -83,16 +65,6 @@ void Store(const wxString& path, const Value& value) {
     store->Write(path, value);
     store->Flush();
 }
-
-#ifndef __WXMSW__
-wxString SettingsFolder() {
-    wxString base;
-    if (!wxGetEnv("XDG_CONFIG_HOME", &base) || base.empty()) {
-        base = wxFileName(wxGetHomeDir(), ".config").GetFullPath();
-    }
-    return wxFileName(base, "Quillox").GetFullPath();
-}
-#endif
 
 }  // namespace
 
@@ -135,25 +107,6 @@ void Write(const IntSetting& setting, long value) {
 
 void Write(const StringSetting& setting, const wxString& value) {
     Store(PathOf(setting), value);
-}
-
-std::unique_ptr<wxConfigBase> CreateSettingsStore() {
-    wxLogNull quiet;
-#ifdef __WXMSW__
-    // Without the global flag the registry store reads nothing from HKEY_LOCAL_MACHINE.
-    auto store = std::make_unique<wxRegConfig>("Quillox", "QMT", wxEmptyString, wxEmptyString, 0);
-#else
-    const wxString folder = SettingsFolder();
-    wxFileName::Mkdir(folder, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
-    auto store = std::make_unique<wxFileConfig>(wxEmptyString, wxEmptyString,
-                                                wxFileName(folder, "Quillox.conf").GetFullPath(),
-                                                wxEmptyString, wxCONFIG_USE_LOCAL_FILE);
-    // Every write is flushed; a failed one must not come back as an error at exit.
-    store->DisableAutoSave();
-#endif
-    // Paths such as %ProgramFiles%\... or $HOME/... are kept as the user typed them.
-    store->SetExpandEnvVars(false);
-    return store;
 }
 
 void InstallSettingsStore() {
