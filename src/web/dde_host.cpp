@@ -1,10 +1,6 @@
 #include "web/dde_host.h"
 
-#if defined(_WIN32)
-#include <wx/filename.h>
-#else
-#include "web/service_folder.h"
-#endif
+#include "web/dde_folder.h"
 
 namespace quillox::web {
 
@@ -25,19 +21,6 @@ class NoDdeTransport final : public DdeTransport {
     void Disconnect(DdeConversationHandle) override {}
 };
 
-std::optional<std::string> ServiceFolder(std::string& error) {
-#if defined(_WIN32)
-    std::string folder(wxFileName::GetTempDir().mb_str());
-    if (folder.empty()) {
-        error = "There is no temporary folder.";
-        return std::nullopt;
-    }
-    return folder;
-#else
-    return PrepareServiceFolder(error);
-#endif
-}
-
 }  // namespace
 
 DdeHost::DdeHost(std::unique_ptr<DdeTransport> transport, std::string folder)
@@ -52,7 +35,7 @@ DdeHost::~DdeHost() {
 }
 
 std::unique_ptr<DdeHost> DdeHost::Start(std::string& error) {
-    std::optional<std::string> folder = ServiceFolder(error);
+    std::optional<std::string> folder = DdeFolder(error);
     if (!folder) {
         return std::unique_ptr<DdeHost>(new DdeHost(std::make_unique<NoDdeTransport>(), ""));
     }
