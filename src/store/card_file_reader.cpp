@@ -49,12 +49,12 @@ class CardPlaces {
 };
 
 // Reads cards from image, starting at offset, until fewer than minRemainder
-// bytes are left or a card is cut short by the end of the data. Lengths come
-// from the file and are checked against what is left before they are used.
+// bytes are left before end or a card is cut short by end. Lengths come from
+// the file and are checked against what is left before they are used.
 void ReadCardSequence(const SharedTextStorage& image, std::size_t offset, std::size_t end,
                       std::size_t minRemainder, CardCollection& collection, int dateFormat) {
     const char* bytes = image->data();
-    const std::size_t size = end;
+    const std::size_t size = end;  // the sealed form's tag follows its cards
     const CardPlaces places(collection);
     detail::CardPool& pool = detail::CardPool::OfThisThread();
     std::size_t position = offset;
