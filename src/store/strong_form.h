@@ -45,8 +45,9 @@ struct StrongEnvelope {
 bool HasStrongMagic(const unsigned char* head, std::size_t headSize);
 
 // The envelope of a strong file image of size bytes (at least its header and
-// envelope), header first; nothing when the image is too short, or its version, key derivation or
-// cost is not one this program accepts. Costs above ceiling count as damage.
+// envelope), header first; nothing when the image is too short, or its
+// version, key derivation or cost is not one this program accepts. Costs
+// above ceiling count as damage.
 std::optional<StrongEnvelope> ReadStrongEnvelope(const unsigned char* image, std::size_t size,
                                                  const KdfCost& ceiling);
 
