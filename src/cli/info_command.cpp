@@ -91,7 +91,7 @@ int RunInfo(const Options& options, CliContext& context) {
                        "give it with --password-stdin)\n";
         return kExitOk;
     }
-    context.out.flush();
+    context.out.flush();  // the facts show before the password is asked
     std::optional<LoadedFile> loaded = LoadForCli(path, 0, context);
     if (!loaded) {
         return kExitFailure;
