@@ -1,5 +1,6 @@
 // Builds files of every format around fuzzed plaintext, enciphered under the
-// right password when the format is encrypted, so that the readers behind
+// right password when the format is encrypted (the strong form sealed at the
+// fuzzer's low cost), so that the readers behind
 // the password check are reached; then answers the prompt as a user might:
 // right, empty, cancelled or wrong.
 //
@@ -23,6 +24,7 @@ struct Format {
     const char* version;  // nothing for the current format
     bool encrypted;
     bool digest;  // the plaintext starts with the password's digest, else "XYZ"
+    bool strong = false;
 };
 
 constexpr Format kFormats[] = {
@@ -32,9 +34,25 @@ constexpr Format kFormats[] = {
     {"ENCRYPTED", "Version1.001", true, false},
     {"NTENCRYPT", "Version1.002", false, true},
     {"ENCRYPTED", "Version1.002", true, true},
+    {nullptr, nullptr, true, false, true},
 };
 
+Bytes BuildStrongFile(const std::uint8_t* body, std::size_t size) {
+    Bytes file = {0, 6, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 2, 0, 0x70, 0x4C, 0x78, 0x51, 1, 2, 3, 4};
+    file.resize(quillox::kStrongSealedOffset);
+    file.insert(file.end(), body, body + size);
+    file.resize(file.size() + quillox::kStrongTagSize);
+    if (!quillox::SealStrong(file, quillox::SecretString(std::string(quillox::fuzz::kPassword)),
+                             quillox::fuzz::kFuzzKdfCost)) {
+        __builtin_trap();
+    }
+    return file;
+}
+
 Bytes BuildFile(const Format& format, const std::uint8_t* body, std::size_t size) {
+    if (format.strong) {
+        return BuildStrongFile(body, size);
+    }
     Bytes plain;
     if (format.digest) {
         const quillox::Sha1Value digest = quillox::Sha1Digest::Of(quillox::fuzz::kPassword, 8);
@@ -93,13 +111,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool rightOrNotAsked = !format.encrypted || answer == Answer::Right;
     // An encrypted current-format file too long for its block count is refused.
     const bool writable =
-        format.marker != nullptr || !format.encrypted || file.size() - 22 <= 65528;
+        format.marker != nullptr || !format.encrypted || format.strong || file.size() - 22 <= 65528;
     if (rightOrNotAsked && writable && !result.ok) {
         __builtin_trap();
     }
     // A password check that fails adds no card and no password. The old
-    // format's "XYZ" check could pass a wrong password by chance; the digest cannot.
-    if (!rightOrNotAsked && (format.digest || answer != Answer::Wrong)) {
+    // format's "XYZ" check could pass a wrong password by chance; the digest
+    // and the strong form's tag cannot.
+    if (!rightOrNotAsked && (format.digest || format.strong || answer != Answer::Wrong)) {
         if (result.ok || quillox::fuzz::CountCards(collection) != 0 ||
             collection.GetEncryptOnSave() || !collection.GetFilePassword().empty()) {
             __builtin_trap();

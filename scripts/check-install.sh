@@ -83,6 +83,9 @@ mkdir -p "$samples"
 "$cli" convert "$samples/empty.qxf" "$samples/cards.qxf" --plain
 printf '%s\n' 'a long password' |
     "$cli" convert "$samples/empty.qxf" "$samples/cards.qxe" --encrypt --password-stdin
+printf '%s\n' 'a long password' |
+    "$cli" convert "$samples/empty.qxf" "$samples/compatible-card-file" --encrypt \
+        --form compatible --password-stdin
 # Without a telling name the content decides: the current format and the
 # older ones, plain and encrypted.
 cp "$samples/cards.qxf" "$samples/plain-card-file"
@@ -102,6 +105,7 @@ expect_type cards.qxf application/x-quillox-plain
 expect_type cards.qxe application/x-quillox-encrypted
 expect_type plain-card-file application/x-quillox-plain
 expect_type encrypted-card-file application/x-quillox-encrypted
+expect_type compatible-card-file application/x-quillox-encrypted
 expect_type old-plain-card-file application/x-quillox-plain
 expect_type old-encrypted-card-file application/x-quillox-encrypted
 

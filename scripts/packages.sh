@@ -6,6 +6,8 @@ QUILLOX_PACKAGES=(
     clang libclang-rt-14-dev
     libgtest-dev googletest
     libbenchmark-dev libssl-dev
+    # the strong encrypted form and guarded memory for keys
+    libsodium-dev
     nlohmann-json3-dev
     libxml2-dev libxml2-utils
     libwxgtk3.2-dev libgtk-3-dev

@@ -76,7 +76,7 @@ usage_of() {
     ' <<<"$help"
 }
 
-for command in show convert export generate; do
+for command in show info convert export generate; do
     expected=$(usage_of "$command" | options_in)
     [ -n "$expected" ] || {
         echo "FAILED: quillox-cli --help shows no usage of $command"

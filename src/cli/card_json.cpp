@@ -173,6 +173,9 @@ void WriteCollectionJson(const CardCollection& collection, const LoadResult& loa
     Json head;
     head["format"] = FormatName(loaded.format);
     head["encrypted"] = loaded.encrypted;
+    if (loaded.form) {
+        head["encryption_form"] = *loaded.form == EncryptionForm::Strong ? "strong" : "compatible";
+    }
     if (loaded.format == FileFormat::Current) {
         head["header_version"] = loaded.headerVersion ? Json(*loaded.headerVersion) : Json(nullptr);
     }

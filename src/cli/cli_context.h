@@ -31,6 +31,12 @@ struct LoadedFile {
 // error stream; nothing when the file could not be opened.
 std::optional<LoadedFile> LoadForCli(const std::string& path, int dateFormat, CliContext& context);
 
+// "current format", "Version1.001 format" or "Version1.002 format".
+const char* FormatLabel(FileFormat format);
+
+// "not encrypted", or "encrypted" with the form when the file has one.
+std::string EncryptionLabel(bool encrypted, const std::optional<EncryptionForm>& form);
+
 // Asks the call's password source; when there is nobody to ask, says how to
 // give the password instead. Nothing when no password was given.
 std::optional<SecretString> AskPassword(const std::string& prompt, CliContext& context);

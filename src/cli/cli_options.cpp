@@ -9,7 +9,9 @@ namespace quillox::cli {
 const char* const kUsage =
     "Usage:\n"
     "  quillox-cli show FILE [--json] [--date-format N] [--password-stdin]\n"
-    "  quillox-cli convert IN OUT (--plain|--encrypt) [--password-stdin] [--force]\n"
+    "  quillox-cli info FILE [--password-stdin]\n"
+    "  quillox-cli convert IN OUT (--plain|--encrypt [--form strong|compatible])\n"
+    "                      [--password-stdin] [--force]\n"
     "  quillox-cli generate [--length N] [--upper] [--lower] [--numbers] [--others]\n"
     "                       [--count K]\n"
     "  quillox-cli export FILE OUT (--text|--xml) [--no-notes] [--no-atm] [--title T]\n"
@@ -17,10 +19,17 @@ const char* const kUsage =
     "  quillox-cli --help | --version\n"
     "\n"
     "show     prints every card of FILE, category by category, or as JSON.\n"
+    "info     prints FILE's format, its encrypted form and key derivation cost,\n"
+    "         read without a password, then its number of cards; for an\n"
+    "         encrypted file the count needs the password, and without one it\n"
+    "         says so.\n"
     "convert  reads IN (any format Quillox reads) and writes OUT in the current\n"
-    "         format, plain or encrypted under a new password. A symbolic link as\n"
-    "         OUT updates the file it points to; a read-only OUT is replaced only\n"
-    "         with --force.\n"
+    "         format, plain or encrypted under a new password. --form strong (the\n"
+    "         default) derives the key with Argon2id and seals the cards with\n"
+    "         XChaCha20-Poly1305; --form compatible writes the Blowfish form that\n"
+    "         earlier versions read, which holds at most 65,528 bytes of cards.\n"
+    "         A symbolic link as OUT updates the file it points to; a read-only\n"
+    "         OUT is replaced only with --force.\n"
     "generate prints K random passwords (default 1), one per line, of N characters\n"
     "         (default 10, at most 255) from the classes named; without a class\n"
     "         option, upper case letters, lower case letters and numbers.\n"
@@ -116,6 +125,13 @@ bool ParseFlag(const std::vector<std::string>& args, std::size_t& i, Options& op
             return false;
         }
         options.title = args[++i];
+    } else if (arg == "--form" && options.command == Command::Convert) {
+        const std::string value = i + 1 < args.size() ? args[++i] : std::string();
+        if (value != "strong" && value != "compatible") {
+            error = "--form needs strong or compatible";
+            return false;
+        }
+        options.form = value == "strong" ? EncryptionForm::Strong : EncryptionForm::Compatible;
     } else if (arg == "--force" && options.command == Command::Convert) {
         options.force = true;
     } else if ((arg == "--length" || arg == "--count") && generate) {
@@ -157,6 +173,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
     }
     if (command == "show") {
         options.command = Command::Show;
+    } else if (command == "info") {
+        options.command = Command::Info;
     } else if (command == "convert") {
         options.command = Command::Convert;
     } else if (command == "generate") {
@@ -187,13 +205,18 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         }
         return options;
     }
-    const std::size_t wanted = options.command == Command::Show ? 1 : 2;
+    const bool oneFile = options.command == Command::Show || options.command == Command::Info;
+    const std::size_t wanted = oneFile ? 1 : 2;
     if (options.files.size() != wanted) {
         error = command + (wanted == 1 ? " takes one file" : " takes an input and an output file");
         return std::nullopt;
     }
     if (options.command == Command::Convert && !options.encrypt) {
         error = "convert needs --plain or --encrypt";
+        return std::nullopt;
+    }
+    if (options.form && !*options.encrypt) {
+        error = "--form goes with --encrypt";
         return std::nullopt;
     }
     if (options.command == Command::Export && !options.xml) {

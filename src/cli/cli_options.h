@@ -4,11 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "store/encryption_form.h"
 #include "store/password_generator.h"
 
 namespace quillox::cli {
 
-enum class Command { Help, Version, Show, Convert, Generate, Export };
+enum class Command { Help, Version, Show, Info, Convert, Generate, Export };
 
 struct Options {
     Command command = Command::Help;
@@ -17,6 +18,7 @@ struct Options {
     int dateFormat = 0;
     bool passwordFromStdin = false;
     std::optional<bool> encrypt;             // convert: --encrypt or --plain
+    std::optional<EncryptionForm> form;      // convert: --form, with --encrypt only
     bool force = false;                      // convert: replace a read-only OUT
     unsigned long length = 10;               // generate: --length
     unsigned long count = 1;                 // generate: --count

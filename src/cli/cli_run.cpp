@@ -25,6 +25,8 @@ int RunCommand(const Options& options, CliContext& context) {
             return kExitOk;
         case Command::Show:
             return RunShow(options, context);
+        case Command::Info:
+            return RunInfo(options, context);
         case Command::Convert:
             return RunConvert(options, context);
         case Command::Generate:

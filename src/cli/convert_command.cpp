@@ -46,6 +46,7 @@ int RunConvert(const Options& options, CliContext& context) {
     }
     CardCollection& collection = *loaded->collection;
     if (*options.encrypt) {
+        collection.SetEncryptionForm(options.form.value_or(EncryptionForm::Strong));
         // Said before a password is asked for that could not be used.
         if (!FitsEncrypted(collection)) {
             context.err << TooBigToEncryptMessage(EncryptedPlaintextSize(collection)) << '\n';

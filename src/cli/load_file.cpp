@@ -3,6 +3,17 @@
 
 namespace quillox::cli {
 
+std::string EncryptionLabel(bool encrypted, const std::optional<EncryptionForm>& form) {
+    if (!encrypted) {
+        return "not encrypted";
+    }
+    if (!form) {
+        return "encrypted";
+    }
+    return *form == EncryptionForm::Strong ? "encrypted, strong form"
+                                           : "encrypted, compatible form";
+}
+
 std::optional<SecretString> AskPassword(const std::string& prompt, CliContext& context) {
     if (!context.passwords.Available()) {
         context.err << "No terminal to ask for the password; use --password-stdin.\n";

@@ -4,10 +4,8 @@
 
 namespace quillox::cli {
 
-namespace {
-
-const char* FormatLabel(const LoadResult& result) {
-    switch (result.format) {
+const char* FormatLabel(FileFormat format) {
+    switch (format) {
         case FileFormat::Legacy1001:
             return "Version1.001 format";
         case FileFormat::Legacy1002:
@@ -17,6 +15,8 @@ const char* FormatLabel(const LoadResult& result) {
     }
     return "current format";
 }
+
+namespace {
 
 // Continuation lines of a note are indented under its label.
 std::string IndentLines(const std::string& text) {
@@ -67,8 +67,8 @@ void PrintSection(const std::string& title, const CardCategory& category, std::o
 
 void PrintText(const std::string& path, const LoadedFile& loaded, std::ostream& out) {
     const CardCollection& collection = *loaded.collection;
-    out << FileTitleOf(path) << ": " << FormatLabel(loaded.result) << ", "
-        << (loaded.result.encrypted ? "encrypted" : "not encrypted") << "\n\n";
+    out << FileTitleOf(path) << ": " << FormatLabel(loaded.result.format) << ", "
+        << EncryptionLabel(loaded.result.encrypted, loaded.result.form) << "\n\n";
     if (collection.TotalStoredSize() == 0) {
         out << "No cards.\n";
         return;

@@ -2,6 +2,14 @@
 
 namespace quillox {
 
+void CardCategory::TakeAllFrom(CardCategory& other) {
+    cards_.reserve(cards_.size() + other.cards_.size());
+    for (auto& card : other.cards_) {
+        Append(std::move(card));
+    }
+    other.cards_.clear();
+}
+
 std::unique_ptr<CardRecord> CardCategory::Remove(int position) {
     if (position < 0 || position >= Count()) {
         return nullptr;

@@ -23,6 +23,8 @@ class CardCategory {
         }
         return Count();
     }
+    // Appends every card of other in its order, leaving other empty.
+    void TakeAllFrom(CardCategory& other);
     // Takes the card at position out of the list and hands it to the caller;
     // null (and nothing changed) for a position that is not in the list.
     std::unique_ptr<CardRecord> Remove(int position);

@@ -42,6 +42,13 @@ void CardCollection::AddToDeleted(std::unique_ptr<CardRecord> card) {
     deleted_.Append(std::move(card));
 }
 
+void CardCollection::TakeCardsFrom(CardCollection& other) {
+    for (int id = 0; id < kCategoryCount; ++id) {
+        categories_[static_cast<std::size_t>(id)].TakeAllFrom(other.Category(id));
+    }
+    deleted_.TakeAllFrom(other.deleted_);
+}
+
 std::uint64_t CardCollection::TotalStoredSize() const {
     std::uint64_t total = deleted_.StoredSize();
     for (const auto& category : categories_) {

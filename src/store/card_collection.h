@@ -6,6 +6,7 @@
 
 #include "store/card_category.h"
 #include "store/encryption_form.h"
+#include "store/kdf_cost.h"
 #include "store/secret_string.h"
 #include "store/sha1.h"
 
@@ -32,6 +33,8 @@ class CardCollection {
     // Takes the card at position out of category id; null when there is none.
     std::unique_ptr<CardRecord> RemoveCard(int id, int position);
     void AddToDeleted(std::unique_ptr<CardRecord> card);
+    // Appends every card of other, category by category, leaving other empty.
+    void TakeCardsFrom(CardCollection& other);
 
     // 0 means the collection holds no card at all, deleted ones included.
     std::uint64_t TotalStoredSize() const;
@@ -42,6 +45,10 @@ class CardCollection {
     // or the user's choice.
     EncryptionForm GetEncryptionForm() const { return encryptionForm_; }
     void SetEncryptionForm(EncryptionForm form) { encryptionForm_ = form; }
+    // What a strong save spends on deriving the key: the default, or more
+    // when the file read asked for more.
+    const KdfCost& GetKdfCost() const { return kdfCost_; }
+    void SetKdfCost(const KdfCost& cost) { kdfCost_ = cost; }
     const SecretString& GetFilePassword() const { return filePassword_; }
     void SetFilePassword(SecretString password) { filePassword_ = std::move(password); }
     const Sha1Value& GetStoredDigest() const { return storedDigest_; }
@@ -59,6 +66,7 @@ class CardCollection {
     CardCategory deleted_;
     bool encryptOnSave_ = false;
     EncryptionForm encryptionForm_ = EncryptionForm::Strong;
+    KdfCost kdfCost_ = kDefaultKdfCost;
     SecretString filePassword_;
     Sha1Value storedDigest_{};
     std::uint32_t carriedHeaderValue_ = 0;

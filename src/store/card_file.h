@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "store/card_collection.h"
+#include "store/encryption_form.h"
+#include "store/kdf_cost.h"
 #include "store/safe_save.h"
 #include "store/secret_string.h"
 
@@ -34,6 +36,8 @@ struct LoadContext {
     MessageSink showMessage;
     std::string fileTitle;  // shown in the password prompt's title
     int dateFormat = 0;     // for the cards' modification texts
+    // The most a strong file may make the key derivation spend.
+    KdfCost kdfCeiling = kKdfCeiling;
 };
 
 struct LoadResult {
@@ -41,22 +45,39 @@ struct LoadResult {
     FileFormat format = FileFormat::Current;
     bool encrypted = false;
     std::optional<std::uint8_t> headerVersion;  // header byte 1; current-format files only
+    std::optional<EncryptionForm> form;         // encrypted current-format files only
 };
 
 enum class FileKind { Empty, Legacy1001, Legacy1002, Current, Foreign };
 
+// The bytes at the start of a file that tell what it is: the header and a
+// strong file's envelope.
+inline constexpr std::size_t kRecognisedHeadSize = 80;
+
 // What a file is, judged from its size and its first bytes (head holds the
-// first min(fileSize, 22) of them). Foreign files, current-format files
+// first min(fileSize, n) of them, n at least 22; with kRecognisedHeadSize a
+// strong file's envelope is judged too). Foreign files, current-format files
 // included whose encrypted payload no writer can have made, are "not a
 // Quillox file".
 FileKind RecogniseFile(const unsigned char* head, std::size_t headSize, std::uint64_t fileSize);
+
+// What a file says of itself in the clear, without its password.
+struct FileFacts {
+    FileKind kind = FileKind::Foreign;
+    bool encrypted = false;
+    std::optional<EncryptionForm> form;  // encrypted current-format files only
+    std::optional<KdfCost> kdfCost;      // strong files whose envelope is sound
+};
+// head as for RecogniseFile, with kRecognisedHeadSize bytes where the file has them.
+FileFacts InspectCardFile(const unsigned char* head, std::size_t headSize, std::uint64_t fileSize);
 
 // Whole 8-byte blocks for n bytes, counting only n's low 16 bits.
 std::uint16_t PayloadBlockCount(std::size_t n);
 
 // Reads a data file image and adds every card to its category of the
 // collection; cards already there stay. On success after an encrypted read the
-// collection holds the entered password and is set to save encrypted.
+// collection holds the entered password and is set to save encrypted, in the
+// form the file was in.
 LoadResult LoadCardFile(const unsigned char* data, std::size_t size, CardCollection& collection,
                         const LoadContext& context);
 
@@ -66,8 +87,9 @@ LoadResult LoadCardFile(const unsigned char* data, std::size_t size, CardCollect
 LoadResult LoadCardFileFromPath(const std::string& path, CardCollection& collection,
                                 const LoadContext& context);
 
-// Builds the current-format image of the collection into out. On an encrypted
-// save the collection's stored digest becomes the password's.
+// Builds the current-format image of the collection into out, encrypted in
+// the collection's form when it saves encrypted. On a compatible save the
+// collection's stored digest becomes the password's.
 bool SaveCardFile(CardCollection& collection, std::vector<unsigned char>& out,
                   const MessageSink& showMessage);
 
@@ -77,8 +99,9 @@ bool SaveCardFile(CardCollection& collection, std::vector<unsigned char>& out,
 bool SaveCardFileToPath(CardCollection& collection, const std::string& path,
                         const MessageSink& showMessage, const SafeSaveOptions& options = {});
 
-// The bytes an encrypted save of the collection enciphers before padding: the
-// password's digest and every card. At most kMaxEncryptedPlaintext fit.
+// The bytes a compatible encrypted save of the collection enciphers before
+// padding: the password's digest and every card. At most
+// kMaxEncryptedPlaintext fit; a collection saved in the strong form always fits.
 std::uint64_t EncryptedPlaintextSize(const CardCollection& collection);
 bool FitsEncrypted(const CardCollection& collection);
 // What an encrypted save of too many cards says, for a plaintext of needed bytes.

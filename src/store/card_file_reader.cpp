@@ -11,6 +11,7 @@
 #include "store/file_messages.h"
 #include "store/input_file.h"
 #include "store/secure_wipe.h"
+#include "store/strong_form.h"
 
 namespace quillox {
 
@@ -48,12 +49,12 @@ class CardPlaces {
 };
 
 // Reads cards from image, starting at offset, until fewer than minRemainder
-// bytes are left or a card is cut short by the end of the data. Lengths come
-// from the file and are checked against what is left before they are used.
-void ReadCardSequence(const SharedTextStorage& image, std::size_t offset, std::size_t minRemainder,
-                      CardCollection& collection, int dateFormat) {
+// bytes are left before end or a card is cut short by end. Lengths come from
+// the file and are checked against what is left before they are used.
+void ReadCardSequence(const SharedTextStorage& image, std::size_t offset, std::size_t end,
+                      std::size_t minRemainder, CardCollection& collection, int dateFormat) {
     const char* bytes = image->data();
-    const std::size_t size = image->size();
+    const std::size_t size = end;  // the sealed form's tag follows its cards
     const CardPlaces places(collection);
     detail::CardPool& pool = detail::CardPool::OfThisThread();
     std::size_t position = offset;
@@ -122,12 +123,62 @@ LoadResult ReadEncryptedPayload(const unsigned char* data, std::size_t size,
     collection.SetStoredDigest(stored);
     collection.SetFilePassword(std::move(*password));
     collection.SetEncryptOnSave(true);
-    ReadCardSequence(plain, kDigestSize, kMinDecryptedRemainder, collection, context.dateFormat);
+    collection.SetEncryptionForm(EncryptionForm::Compatible);
+    ReadCardSequence(plain, kDigestSize, plain->size(), kMinDecryptedRemainder, collection,
+                     context.dateFormat);
+    result.ok = true;
+    result.form = EncryptionForm::Compatible;
+    return result;
+}
+
+// A file read keeps its cost at the next save, but never drops below the default.
+KdfCost CostToKeep(const KdfCost& read) {
+    return {std::max(read.operations, kDefaultKdfCost.operations),
+            std::max(read.memoryBytes, kDefaultKdfCost.memoryBytes)};
+}
+
+// The cards are deciphered in the file's image, where they stay: a large file
+// needs no second buffer.
+LoadResult ReadStrongPayload(const std::shared_ptr<TextStorage>& image, CardCollection& collection,
+                             const LoadContext& context) {
+    auto* data = reinterpret_cast<unsigned char*>(image->data());
+    const std::size_t size = image->size();
+    LoadResult result;
+    result.encrypted = true;
+    result.headerVersion = data[1];
+    result.form = EncryptionForm::Strong;
+    const std::optional<StrongEnvelope> envelope =
+        ReadStrongEnvelope(data, size, context.kdfCeiling);
+    if (!envelope || size < kStrongMinFileSize) {
+        detail::Report(context, messages::kWrongPasswordOrChanged);
+        return result;
+    }
+    std::optional<SecretString> password = detail::AskFilePassword(context);
+    if (!password) {
+        return result;
+    }
+    const OpenOutcome opened =
+        password->empty() ? OpenOutcome::Refused : OpenStrong(data, size, *envelope, *password);
+    if (opened != OpenOutcome::Opened) {
+        detail::Report(context, opened == OpenOutcome::OutOfMemory
+                                    ? messages::kOutOfMemory
+                                    : messages::kWrongPasswordOrChanged);
+        return result;
+    }
+    // Only a whole reading joins the collection.
+    CardCollection scratch;
+    ReadCardSequence(image, kStrongSealedOffset, size - kStrongTagSize, kMinPlainRemainder, scratch,
+                     context.dateFormat);
+    collection.TakeCardsFrom(scratch);
+    collection.SetFilePassword(std::move(*password));
+    collection.SetEncryptOnSave(true);
+    collection.SetEncryptionForm(EncryptionForm::Strong);
+    collection.SetKdfCost(CostToKeep(envelope->cost));
     result.ok = true;
     return result;
 }
 
-LoadResult ReadCurrentFile(const SharedTextStorage& image, CardCollection& collection,
+LoadResult ReadCurrentFile(const std::shared_ptr<TextStorage>& image, CardCollection& collection,
                            const LoadContext& context) {
     const auto* data = reinterpret_cast<const unsigned char*>(image->data());
     const std::size_t size = image->size();
@@ -139,12 +190,14 @@ LoadResult ReadCurrentFile(const SharedTextStorage& image, CardCollection& colle
     result.headerVersion = data[1];
     switch (data[12]) {
         case 0:
-            ReadCardSequence(image, kFileHeaderSize, kMinPlainRemainder, collection,
+            ReadCardSequence(image, kFileHeaderSize, size, kMinPlainRemainder, collection,
                              context.dateFormat);
             result.ok = true;
             return result;
         case 1:
             return ReadEncryptedPayload(data, size, collection, context);
+        case kStrongFormByte:
+            return ReadStrongPayload(image, collection, context);
         default:
             return result;
     }
@@ -211,16 +264,47 @@ FileKind RecogniseFile(const unsigned char* head, std::size_t headSize, std::uin
     if (head[12] == 1 && !IsPossibleEncryptedPayload(fileSize - kFileHeaderSize)) {
         return FileKind::Foreign;
     }
+    if (head[12] == kStrongFormByte &&
+        (fileSize < kStrongMinFileSize || !HasStrongMagic(head, headSize))) {
+        return FileKind::Foreign;
+    }
     return FileKind::Current;
+}
+
+FileFacts InspectCardFile(const unsigned char* head, std::size_t headSize, std::uint64_t fileSize) {
+    FileFacts facts;
+    facts.kind = RecogniseFile(head, headSize, fileSize);
+    switch (facts.kind) {
+        case FileKind::Legacy1001:
+        case FileKind::Legacy1002:
+            facts.encrypted = std::memcmp(head, "ENCRYPTED", 9) == 0;
+            break;
+        case FileKind::Current:
+            if (head[12] == 1) {
+                facts.encrypted = true;
+                facts.form = EncryptionForm::Compatible;
+            } else if (head[12] == kStrongFormByte) {
+                facts.encrypted = true;
+                facts.form = EncryptionForm::Strong;
+                if (const auto envelope = ReadStrongEnvelope(head, headSize, kKdfCeiling)) {
+                    facts.kdfCost = envelope->cost;
+                }
+            }
+            break;
+        case FileKind::Empty:
+        case FileKind::Foreign:
+            break;
+    }
+    return facts;
 }
 
 namespace {
 
-LoadResult LoadImageOnce(const SharedTextStorage& image, CardCollection& collection,
+LoadResult LoadImageOnce(const std::shared_ptr<TextStorage>& image, CardCollection& collection,
                          const LoadContext& context) {
     const auto* data = reinterpret_cast<const unsigned char*>(image->data());
     const std::size_t size = image->size();
-    switch (RecogniseFile(data, std::min(size, kFileHeaderSize), size)) {
+    switch (RecogniseFile(data, std::min(size, kRecognisedHeadSize), size)) {
         case FileKind::Empty: {
             LoadResult empty;
             empty.ok = true;
@@ -239,7 +323,7 @@ LoadResult LoadImageOnce(const SharedTextStorage& image, CardCollection& collect
     return LoadResult();
 }
 
-LoadResult LoadImage(const SharedTextStorage& image, CardCollection& collection,
+LoadResult LoadImage(const std::shared_ptr<TextStorage>& image, CardCollection& collection,
                      const LoadContext& context) {
     const LoadResult result = LoadImageOnce(image, collection, context);
     WipeScratchMemory();
@@ -274,7 +358,7 @@ LoadResult LoadCardFileFromPath(const std::string& path, CardCollection& collect
     const std::uint64_t size = file.Size();
     // The header decides before the rest is read: a large file that is no
     // data file is refused at once.
-    unsigned char head[kFileHeaderSize];
+    unsigned char head[kRecognisedHeadSize];
     const std::size_t headSize =
         static_cast<std::size_t>(std::min<std::uint64_t>(size, sizeof head));
     if (!file.Read(head, headSize)) {

@@ -1,3 +1,4 @@
+#include <cstdint>
 #include <cstring>
 #include <new>
 
@@ -7,6 +8,7 @@
 #include "store/file_messages.h"
 #include "store/safe_save.h"
 #include "store/secure_wipe.h"
+#include "store/strong_form.h"
 #include "store/text_codec.h"
 
 namespace quillox {
@@ -21,11 +23,12 @@ void Report(const MessageSink& showMessage, const char* message) {
     }
 }
 
-FileHeaderBytes MakeHeader(bool encrypted, std::uint32_t carriedValue) {
+// formByte: 0 plain, 1 compatible, 2 strong.
+FileHeaderBytes MakeHeader(std::uint8_t formByte, std::uint32_t carriedValue) {
     FileHeaderBytes header{};
     header[1] = kHeaderVersion;
     header[10] = 1;
-    header[12] = encrypted ? 1 : 0;
+    header[12] = formByte;
     WriteU32(header.data() + 14, kFileTypeCode);
     WriteU32(header.data() + 18, carriedValue);
     return header;
@@ -114,10 +117,39 @@ bool WriteCardSequence(const CardCollection& collection, unsigned char* out,
 
 bool SavePlain(const CardCollection& collection, std::vector<unsigned char>& out,
                const MessageSink& showMessage) {
-    const FileHeaderBytes header = MakeHeader(false, collection.GetCarriedHeaderValue());
+    const FileHeaderBytes header = MakeHeader(0, collection.GetCarriedHeaderValue());
     out.assign(kFileHeaderSize + collection.TotalStoredSize(), 0);
     std::memcpy(out.data(), header.data(), kFileHeaderSize);
     return WriteCardSequence(collection, out.data() + kFileHeaderSize, showMessage);
+}
+
+// The cards are written where their ciphertext goes and sealed in place, so
+// that a million cards need one buffer, not two; a failure wipes them.
+bool SaveStrong(const CardCollection& collection, std::vector<unsigned char>& out,
+                const MessageSink& showMessage) {
+    const std::uint64_t size = collection.TotalStoredSize();
+    if (size > SIZE_MAX - kStrongMinFileSize) {
+        throw std::bad_alloc();
+    }
+    out.assign(kStrongMinFileSize + static_cast<std::size_t>(size), 0);
+    const FileHeaderBytes header = MakeHeader(kStrongFormByte, collection.GetCarriedHeaderValue());
+    std::memcpy(out.data(), header.data(), kFileHeaderSize);
+    bool sealed = false;
+    try {
+        sealed = WriteCardSequence(collection, out.data() + kStrongSealedOffset, showMessage);
+        if (sealed && !SealStrong(out, collection.GetFilePassword(), collection.GetKdfCost())) {
+            Report(showMessage, messages::kOutOfMemory);
+            sealed = false;
+        }
+    } catch (...) {
+        SecureWipe(out);
+        throw;
+    }
+    if (!sealed) {
+        SecureWipe(out);
+        out.clear();
+    }
+    return sealed;
 }
 
 bool SaveEncrypted(CardCollection& collection, std::vector<unsigned char>& out,
@@ -126,6 +158,9 @@ bool SaveEncrypted(CardCollection& collection, std::vector<unsigned char>& out,
     if (password.empty()) {
         Report(showMessage, messages::kPasswordNotSet);
         return false;
+    }
+    if (collection.GetEncryptionForm() == EncryptionForm::Strong) {
+        return SaveStrong(collection, out, showMessage);
     }
     const std::uint64_t plainSize = EncryptedPlaintextSize(collection);
     if (plainSize > kMaxEncryptedPlaintext) {
@@ -142,7 +177,7 @@ bool SaveEncrypted(CardCollection& collection, std::vector<unsigned char>& out,
         return false;
     }
     EncryptBuffer(password, blocks, plain.data());
-    const FileHeaderBytes header = MakeHeader(true, collection.GetCarriedHeaderValue());
+    const FileHeaderBytes header = MakeHeader(1, collection.GetCarriedHeaderValue());
     out.assign(header.begin(), header.end());
     out.insert(out.end(), plain.bytes().begin(), plain.bytes().end());
     collection.SetStoredDigest(digest);
@@ -156,7 +191,8 @@ std::uint64_t EncryptedPlaintextSize(const CardCollection& collection) {
 }
 
 bool FitsEncrypted(const CardCollection& collection) {
-    return EncryptedPlaintextSize(collection) <= kMaxEncryptedPlaintext;
+    return collection.GetEncryptionForm() == EncryptionForm::Strong ||
+           EncryptedPlaintextSize(collection) <= kMaxEncryptedPlaintext;
 }
 
 std::string TooBigToEncryptMessage(std::uint64_t needed) {

@@ -3,13 +3,11 @@
 #include <cstring>
 #include <utility>
 
-#include "store/secure_wipe.h"
-
 namespace quillox {
 
 SecretString::SecretString(const char* data, std::size_t size) : size_(size) {
     if (size > 0) {
-        bytes_ = std::make_unique<char[]>(size);
+        bytes_ = AllocateGuarded(size);
         std::memcpy(bytes_.get(), data, size);
     }
 }
@@ -49,10 +47,7 @@ bool SecretString::operator==(const SecretString& other) const {
 }
 
 void SecretString::Release() {
-    if (bytes_) {
-        SecureWipe(bytes_.get(), size_);
-        bytes_.reset();
-    }
+    bytes_.reset();  // guarded memory is wiped as it is freed
     size_ = 0;
 }
 

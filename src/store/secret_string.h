@@ -4,10 +4,13 @@
 #include <memory>
 #include <string>
 
+#include "store/guarded_memory.h"
+
 namespace quillox {
 
 // A password held as raw bytes of the ANSI text. Its one buffer is allocated to
-// size and wiped before release, so no copy is left behind by growth.
+// size in guarded memory (locked, wiped when freed), so no copy is left behind
+// by growth or in swap.
 class SecretString {
   public:
     SecretString() = default;
@@ -20,7 +23,7 @@ class SecretString {
     SecretString(SecretString&& other) noexcept;
     SecretString& operator=(SecretString&& other) noexcept;
 
-    const char* data() const { return bytes_ ? bytes_.get() : ""; }
+    const char* data() const { return bytes_ ? reinterpret_cast<const char*>(bytes_.get()) : ""; }
     const unsigned char* bytes() const { return reinterpret_cast<const unsigned char*>(data()); }
     std::size_t size() const { return size_; }
     bool empty() const { return size_ == 0; }
@@ -32,7 +35,7 @@ class SecretString {
   private:
     void Release();
 
-    std::unique_ptr<char[]> bytes_;
+    GuardedBytes bytes_;
     std::size_t size_ = 0;
 };
 

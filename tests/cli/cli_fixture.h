@@ -41,6 +41,17 @@ class ScriptedTerminal : public PasswordSource {
     std::deque<std::string> answers_;
 };
 
+// No terminal at all: asking it is a fault.
+class NobodyAtTerminal : public PasswordSource {
+  public:
+    std::optional<SecretString> Read(const std::string&) override {
+        ADD_FAILURE() << "asked with no terminal";
+        return std::nullopt;
+    }
+    bool Interactive() const override { return true; }
+    bool Available() const override { return false; }
+};
+
 struct CliRun {
     int status = -1;
     std::string out;

@@ -13,16 +13,6 @@
 namespace quillox::cli {
 namespace {
 
-class NoTerminal : public PasswordSource {
-  public:
-    std::optional<SecretString> Read(const std::string&) override {
-        ADD_FAILURE() << "asked with no terminal";
-        return std::nullopt;
-    }
-    bool Interactive() const override { return true; }
-    bool Available() const override { return false; }
-};
-
 class MemoryLessTerminal : public ScriptedTerminal {
   public:
     MemoryLessTerminal() : ScriptedTerminal({}) {}
@@ -107,14 +97,19 @@ TEST_F(HardeningTest, TooManyCardsToEncryptAreRefusedBeforeAskingOrWriting) {
     const std::string target = Path("big.qxe");
     std::ostringstream out;
     ScriptedTerminal terminal({"longpassword", "longpassword"});
+    const std::string many = WriteFile("many.qxf", image);
     const CliRun run =
-        CallWith({"convert", WriteFile("many.qxf", image), target, "--encrypt"}, out, terminal);
+        CallWith({"convert", many, target, "--encrypt", "--form", "compatible"}, out, terminal);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err,
               "These cards need 66,020 bytes; an encrypted file holds at most 65,528. Remove "
               "cards, or save without encryption.\n");
     EXPECT_TRUE(terminal.prompts.empty());
     EXPECT_FALSE(fs::exists(target));
+    // The strong form has no such limit.
+    EXPECT_EQ(
+        Call({"convert", many, target, "--encrypt"}, "", {"longpassword", "longpassword"}).status,
+        0);
 }
 
 TEST_F(HardeningTest, EncryptedToEncryptedReadsTheInputPasswordFirst) {
@@ -125,12 +120,13 @@ TEST_F(HardeningTest, EncryptedToEncryptedReadsTheInputPasswordFirst) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(Call({"show", out, "--password-stdin"}, "output-password\n").status, 0);
     run = Call({"show", out, "--password-stdin"}, "input-password\n");
-    EXPECT_EQ(run.err, "Password not correct, please try again.\nFailed to open document.\n");
+    EXPECT_EQ(run.err,
+              "Password not correct, or the file was changed.\nFailed to open document.\n");
 }
 
 TEST_F(HardeningTest, WithoutATerminalThePasswordMustComeFromStandardInput) {
     const std::string encrypted = EncryptedFile("locked.qxe", "longpassword");
-    NoTerminal terminal;
+    NobodyAtTerminal terminal;
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"show", encrypted},
           {"convert", SampleFile(), Path("out.qxe"), "--encrypt"}}) {

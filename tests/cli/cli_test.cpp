@@ -68,7 +68,7 @@ TEST_F(CliTest, ConvertEncryptsKeepsTheHeaderValueAndReadsBack) {
     ASSERT_EQ(run.status, 0) << run.err;
     const Bytes image = ReadFile(encrypted);
     ASSERT_GE(image.size(), 22u);
-    EXPECT_EQ(image[12], 1);
+    EXPECT_EQ(image[12], 2);  // the strong form unless asked otherwise
     EXPECT_EQ(image[18], 0xFE);
     EXPECT_EQ(image[19], 0xCA);
 
@@ -95,7 +95,8 @@ TEST_F(CliTest, ConvertEncryptsKeepsTheHeaderValueAndReadsBack) {
 
 TEST_F(CliTest, WrongPasswordsAndShortPasswordsFailWithTheirMessages) {
     const std::string encrypted = Path("locked.qxe");
-    ASSERT_EQ(Call({"convert", SampleFile(), encrypted, "--encrypt", "--password-stdin"},
+    ASSERT_EQ(Call({"convert", SampleFile(), encrypted, "--encrypt", "--form", "compatible",
+                    "--password-stdin"},
                    "longpassword\n")
                   .status,
               0);
@@ -152,16 +153,23 @@ TEST_F(CliTest, ZeroLengthAndLegacyFilesShowTheirFormat) {
 
 TEST_F(CliTest, UsageErrorsExitWithTwo) {
     const std::string file = SampleFile();
-    for (const std::vector<std::string>& args : {std::vector<std::string>{},
-                                                 {"frobnicate"},
-                                                 {"show"},
-                                                 {"show", file, file},
-                                                 {"show", file, "--date-format", "x"},
-                                                 {"show", file, "--plain"},
-                                                 {"convert", file, file},
-                                                 {"convert", file, file, "--plain", "--encrypt"},
-                                                 {"convert", file, "--plain"},
-                                                 {"show", file, "--password", "secret"}}) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{},
+          {"frobnicate"},
+          {"show"},
+          {"show", file, file},
+          {"show", file, "--date-format", "x"},
+          {"show", file, "--plain"},
+          {"convert", file, file},
+          {"convert", file, file, "--plain", "--encrypt"},
+          {"convert", file, "--plain"},
+          {"convert", file, file, "--plain", "--form", "strong"},
+          {"convert", file, file, "--encrypt", "--form"},
+          {"convert", file, file, "--encrypt", "--form", "blowfish"},
+          {"info"},
+          {"info", file, file},
+          {"info", file, "--json"},
+          {"show", file, "--password", "secret"}}) {
         const CliRun run = Call(args);
         EXPECT_EQ(run.status, 2) << ::testing::PrintToString(args);
         EXPECT_NE(run.err.find("Usage:"), std::string::npos);

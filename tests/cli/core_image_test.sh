@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Takes a memory image of quillox-cli as it exits from converting an
-# encrypted file, encrypted to encrypted and encrypted to plain, and from
-# exporting it to XML, and looks in it for the cards' texts and both
-# passwords, as UTF-8 and as UTF-16: none may be left. The second
-# argument is a library preloaded to keep the program dumpable, so that gdb
-# can read its memory without privileges.
+# Takes a memory image of quillox-cli as it exits from converting a strong
+# encrypted file, to strong, to the compatible form and to plain, and from
+# exporting it to XML, and looks in it for the cards' texts, both passwords
+# (as UTF-8 and as UTF-16) and the keys derived for the strong files: none
+# may be left. The second argument is a library preloaded to keep the program
+# dumpable, so that gdb can read its memory without privileges; the third
+# prints a strong file's key.
 set -euo pipefail
 cli=$1
 keep_dumpable=$2
+strong_key=$3
 if ! command -v gdb >/dev/null; then
     echo "SKIPPED: gdb is not installed, so no memory image can be taken"
     exit 77
@@ -55,6 +57,8 @@ image_at_exit "$dir/to-encrypted.core" "$dir/both-passwords" \
     convert "$dir/one.qxe" "$dir/two.qxe" --encrypt --password-stdin
 image_at_exit "$dir/to-plain.core" "$dir/second-password" \
     convert "$dir/two.qxe" "$dir/plain.qxf" --plain --password-stdin
+image_at_exit "$dir/to-compatible.core" "$dir/both-passwords" \
+    convert "$dir/one.qxe" "$dir/compatible.qxe" --encrypt --form compatible --password-stdin
 printf '%s\n' "${secrets[5]}" >"$dir/first-password"
 image_at_exit "$dir/to-xml.core" "$dir/first-password" \
     export "$dir/one.qxe" "$dir/cards.xml" --xml --password-stdin
@@ -72,8 +76,18 @@ holds() {
     grep -q -a -F "$2" "$1" || LC_ALL=C grep -q -a -P "$(utf16 "$2")" "$1"
 }
 
+# The keys, as grep -P patterns of their bytes.
+key_pattern() {
+    "$strong_key" "$1" <<<"$2" | sed 's/../\\x&/g'
+}
+keys=("$(key_pattern "$dir/one.qxe" "${secrets[5]}")" "$(key_pattern "$dir/two.qxe" "${secrets[6]}")")
+for key in "${keys[@]}"; do
+    [ ${#key} -eq 128 ] || { echo "FAILED: no key worked out for a strong file"; exit 1; }
+done
+
 failed=0
-for image in "$dir/to-encrypted.core" "$dir/to-plain.core" "$dir/to-xml.core"; do
+for image in "$dir/to-encrypted.core" "$dir/to-plain.core" "$dir/to-compatible.core" \
+    "$dir/to-xml.core"; do
     # An image of the program's memory holds its own arguments; one without
     # them is gdb failing to read memory here, and proves nothing either way.
     if ! grep -q -a -F "$dir/one.qxe" "$image" && ! grep -q -a -F "$dir/two.qxe" "$image"; then
@@ -86,12 +100,21 @@ for image in "$dir/to-encrypted.core" "$dir/to-plain.core" "$dir/to-xml.core"; d
             failed=1
         fi
     done
+    for key in "${keys[@]}"; do
+        if LC_ALL=C grep -q -a -P "$key" "$image"; then
+            echo "FAILED: a strong file's key is left in $(basename "$image")"
+            failed=1
+        fi
+    done
 done
+# The strong form was what was read and written.
+[ "$(od -An -tu1 -j12 -N1 "$dir/two.qxe" | tr -d ' ')" = 2 ] ||
+    { echo "FAILED: two.qxe is not in the strong form"; failed=1; }
 # The conversions did their work: the plain file and the export hold the texts again.
 for text in "${secrets[@]:0:5}"; do
     grep -q -a -F "$text" "$dir/plain.qxf" || { echo "FAILED: $text was not converted"; failed=1; }
     LC_ALL=C grep -q -a -P "$(utf16 "$text")" "$dir/cards.xml" ||
         { echo "FAILED: $text was not exported"; failed=1; }
 done
-[ "$failed" -eq 0 ] && echo "No card text and no password in any memory image"
+[ "$failed" -eq 0 ] && echo "No card text, no password and no key in any memory image"
 exit "$failed"

@@ -45,7 +45,7 @@ TEST(CardFileDamage, ZeroLengthOpensEmptyAndUnknownEncryptionByteFailsSilently) 
     EXPECT_EQ(run.result.format, FileFormat::Current);
     EXPECT_FALSE(run.result.encrypted);
 
-    Bytes odd = FileHeader(6, 2, 0);
+    Bytes odd = FileHeader(6, 3, 0);
     AppendCard(odd, RawCard{0, 0, 0, 0, 0, {"x", "", "", "", ""}});
     run = Load(odd, collection);
     EXPECT_FALSE(run.result.ok);

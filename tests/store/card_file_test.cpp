@@ -18,6 +18,7 @@ TEST(CardFileSave, EmptyCollectionPlainIsTheBareHeader) {
 TEST(CardFileSave, EmptyCollectionEncryptedIsDigestAndPaddingInThreeBlocks) {
     CardCollection collection;
     collection.SetEncryptOnSave(true);
+    collection.SetEncryptionForm(EncryptionForm::Compatible);
     collection.SetFilePassword(SecretString(std::string("correct horse")));
     const SaveRun run = Save(collection);
     ASSERT_TRUE(run.ok);
@@ -125,6 +126,7 @@ TEST(CardFileSave, EncryptedSaveRefusesMissingPasswordAndOversizedPlaintext) {
     // 20 digest bytes + one card of 24 + 5 + text: exactly 65,528 bytes fits.
     CardCollection limit;
     limit.SetEncryptOnSave(true);
+    limit.SetEncryptionForm(EncryptionForm::Compatible);
     limit.SetFilePassword(SecretString(std::string("password")));
     limit.AddCard(0, MakeCard("", "", std::string(32766, 'n')));
     limit.AddCard(0, MakeCard(std::string(65528 - 20 - 29 - 32766 - 29, 'x')));

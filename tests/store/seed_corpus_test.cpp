@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "store/test_files.h"
+#include "store/strong_files.h"
 
 namespace quillox::testing {
 namespace {
@@ -61,6 +61,15 @@ Bytes LegacyFile(bool encrypted, bool version1002) {
     return image;
 }
 
+Bytes StrongFile() {
+    Bytes image = FileHeader(6, 0, 0x1234);
+    const Bytes cards = Cards();
+    image.insert(image.end(), cards.begin(), cards.end());
+    CardCollection collection;
+    Load(image, collection);
+    return SaveStrongly(collection, kPassword);
+}
+
 TEST(SeedCorpus, EveryKindOfFileLoads) {
     const struct {
         const char* name;
@@ -70,6 +79,7 @@ TEST(SeedCorpus, EveryKindOfFileLoads) {
         {"plain.qxf", CurrentFile(false, 6), 3},
         {"encrypted.qxe", CurrentFile(true, 6), 3},
         {"zeroed-tables.qxe", CurrentFile(true, 5), 3},
+        {"strong.qxe", StrongFile(), 3},
         {"legacy-1001.dat", LegacyFile(false, false), 2},
         {"legacy-1001-encrypted.dat", LegacyFile(true, false), 2},
         {"legacy-1002.dat", LegacyFile(false, true), 2},
@@ -88,11 +98,12 @@ TEST(SeedCorpus, EveryKindOfFileLoads) {
         }
     }
     // The password fuzzer's inputs: the answer, the format (in its order:
-    // current plain and encrypted, then the old formats), and the cards.
+    // current plain and encrypted, the old formats, the strong form), and
+    // the cards.
     if (folder != nullptr) {
-        for (unsigned char format = 0; format < 6; ++format) {
+        for (unsigned char format = 0; format < 7; ++format) {
             Bytes input = {0, format};
-            const Bytes cards = format < 2 ? Cards() : LegacyCards();
+            const Bytes cards = format < 2 || format == 6 ? Cards() : LegacyCards();
             input.insert(input.end(), cards.begin(), cards.end());
             std::ofstream(std::string(folder) + "/password-" + std::to_string(format),
                           std::ios::binary)

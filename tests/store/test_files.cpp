@@ -69,10 +69,12 @@ void AppendLegacyCard(Bytes& out, const LegacyCard& card) {
 }
 
 LoadRun Load(const Bytes& image, CardCollection& collection,
-             const std::optional<std::string>& password, const std::string& fileTitle) {
+             const std::optional<std::string>& password, const std::string& fileTitle,
+             const KdfCost& ceiling) {
     LoadRun run;
     LoadContext context;
     context.fileTitle = fileTitle;
+    context.kdfCeiling = ceiling;
     context.dateFormat = 4;
     context.showMessage = [&run](const std::string& m) { run.messages.push_back(m); };
     context.askPassword = [&run,

@@ -53,7 +53,7 @@ struct LoadRun {
 // (nothing means the user cancels).
 LoadRun Load(const Bytes& image, CardCollection& collection,
              const std::optional<std::string>& password = std::nullopt,
-             const std::string& fileTitle = "cards.qxe");
+             const std::string& fileTitle = "cards.qxe", const KdfCost& ceiling = kKdfCeiling);
 
 struct SaveRun {
     bool ok = false;
