@@ -1,6 +1,9 @@
 // The form an encrypted file is written in: chosen in the File Encryption
 // dialog, given to new files by the preferences, shown in the category bar.
+#include <wx/filedlg.h>
+#include <wx/msgdlg.h>
 #include <wx/textctrl.h>
+#include <wx/utils.h>
 #include <utility>
 
 #include "app/app_fixture.h"
@@ -14,6 +17,19 @@ namespace {
 
 constexpr EncryptionForm kStrong = EncryptionForm::Strong;
 constexpr EncryptionForm kCompatible = EncryptionForm::Compatible;
+
+// Answers a dialog, checking that the busy cursor is not over it.
+template <class Dialog>
+ExpectDialog<Dialog> NotBusy(const std::string& password = "") {
+    return ExpectDialog<Dialog>([password](Dialog* dialog) {
+        EXPECT_FALSE(wxIsBusy());
+        if (auto* entry = dynamic_cast<wxTextCtrl*>(
+                dialog->FindWindow(DecryptionPasswordDialog::kPasswordId))) {
+            entry->SetValue(password);
+        }
+        return wxID_OK;
+    });
+}
 
 class FormTest : public AppTest {
   protected:
@@ -88,4 +104,20 @@ TEST_F(FormTest, ThePreferenceGivesTheFormOnlyToFilesNotYetEncrypted) {
         EXPECT_EQ(OfferedForm(), kStrong);
         CloseAllQuietly();
     }
+}
+
+TEST_F(FormTest, TheBusyCursorOfTheKeyWorkNeverCoversAQuestion) {
+    const std::string path = WriteFile("strong.qxe", {{0, "site"}}, "long enough");
+    wxTEST_DIALOG(OpenDocument(path), NotBusy<DecryptionPasswordDialog>("wrong key"),
+                  NotBusy<wxMessageDialog>(), NotBusy<wxMessageDialog>());
+    EXPECT_FALSE(wxIsBusy());
+    CQuilloxNewDoc* document = nullptr;
+    wxTEST_DIALOG(document = OpenDocument(path), NotBusy<DecryptionPasswordDialog>("long enough"));
+    ASSERT_NE(document, nullptr);
+    EXPECT_FALSE(wxIsBusy());
+    // A save in the strong form that fails says why without the busy cursor.
+    const std::string nowhere = Path("missing/copy.qxe");
+    wxTEST_DIALOG(SendCommand(wxID_SAVEAS), wxExpectModal<wxFileDialog>(wxString(nowhere)),
+                  NotBusy<wxMessageDialog>());
+    EXPECT_FALSE(wxIsBusy());
 }
