@@ -3,6 +3,7 @@
 #include <wx/sizer.h>
 
 #include "store/category_table.h"
+#include "store/encryption_choice.h"
 #include "ui/art/art.h"
 #include "ui/command_ids.h"
 
@@ -57,12 +58,13 @@ void CategoryBar::SelectFirst() {
     selector_->SetSelection(0);
 }
 
-void CategoryBar::SetLocked(bool locked) {
-    if (locked == locked_ && !lockText_->GetLabel().empty()) {
+void CategoryBar::SetLocked(bool locked, EncryptionForm form) {
+    const wxString text = LockStatusText(locked, form);
+    if (text == lockText_->GetLabel()) {
         return;
     }
     locked_ = locked;
-    lockText_->SetLabel(locked ? "Locked" : "Unlocked");
+    lockText_->SetLabel(text);
     lockIcon_->SetBitmap(ArtBundle(locked ? ArtId::LockClosed : ArtId::LockOpen, wxSize(16, 16)));
     lockIcon_->Show();
     Layout();

@@ -6,6 +6,8 @@
 #include <wx/stattext.h>
 #include <string>
 
+#include "store/encryption_form.h"
+
 namespace quillox {
 
 // The bar under the toolbar that all document windows share: the category
@@ -22,7 +24,7 @@ class CategoryBar : public wxPanel {
     bool SelectByPrefix(const std::string& prefix);
     void SelectFirst();
 
-    void SetLocked(bool locked);
+    void SetLocked(bool locked, EncryptionForm form);
     // No lock status at all: there is no document to have one.
     void ClearLocked();
     bool IsLockedShown() const { return locked_; }

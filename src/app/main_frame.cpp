@@ -123,8 +123,8 @@ void CMainFrame::SelectCategoryByPrefix(const std::string& prefix) {
     categoryBar_->SelectByPrefix(prefix);
 }
 
-void CMainFrame::ShowLockStatus(bool locked) {
-    categoryBar_->SetLocked(locked);
+void CMainFrame::ShowLockStatus(bool locked, EncryptionForm form) {
+    categoryBar_->SetLocked(locked, form);
 }
 
 wxWindow* CMainFrame::CreateDocumentWindow(wxDocument& document, wxView& view) {

@@ -39,7 +39,7 @@ class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
     std::string CurrentCategory() const override;
     void SelectCategory(const std::string& name) override;
     void SelectCategoryByPrefix(const std::string& prefix) override;
-    void ShowLockStatus(bool locked) override;
+    void ShowLockStatus(bool locked, EncryptionForm form) override;
     // Status pane of the item count: "Items: " and the count.
     void ShowItemCount(long count) override;
     // After the last document has closed: no lock status and no item count.

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "store/encryption_form.h"
+
 class wxDocument;
 class wxPageSetupDialogData;
 class wxView;
@@ -25,8 +27,9 @@ class DocumentHost {
     // Shows the first entry of the category bar that begins with prefix, as
     // a remembered category is brought back.
     virtual void SelectCategoryByPrefix(const std::string& prefix) = 0;
-    // The "Locked"/"Unlocked" text and icon of the category bar.
-    virtual void ShowLockStatus(bool locked) = 0;
+    // The lock text and icon of the category bar; a locked file's text names
+    // the form it is encrypted in.
+    virtual void ShowLockStatus(bool locked, EncryptionForm form) = 0;
 
     // The status bar's "Items: " pane.
     virtual void ShowItemCount(long count) = 0;

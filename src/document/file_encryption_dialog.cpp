@@ -18,7 +18,7 @@ constexpr const char* kImportantText =
 }  // namespace
 
 FileEncryptionDialog::FileEncryptionDialog(wxWindow* parent, bool encryptOnSave,
-                                           const SecretString& password,
+                                           const SecretString& password, EncryptionForm form,
                                            const wxString& tooBigWarning)
     : wxDialog(parent, wxID_ANY, "File Encryption") {
     const int gap = FromDIP(10);
@@ -41,6 +41,7 @@ FileEncryptionDialog::FileEncryptionDialog(wxWindow* parent, bool encryptOnSave,
     SetSizer(layout);
 
     encrypt_->SetValue(encryptOnSave);
+    (form == EncryptionForm::Strong ? strong_ : compatible_)->SetValue(true);
     if (encryptOnSave) {
         ShowEntryBytes(*first_, password);
         ShowEntryBytes(*second_, password);
@@ -56,6 +57,9 @@ FileEncryptionDialog::FileEncryptionDialog(wxWindow* parent, bool encryptOnSave,
     }
 
     encrypt_->Bind(wxEVT_CHECKBOX, &FileEncryptionDialog::OnEncryptClicked, this);
+    for (wxRadioButton* choice : {strong_, compatible_}) {
+        choice->Bind(wxEVT_RADIOBUTTON, &FileEncryptionDialog::OnFormChosen, this);
+    }
     Bind(wxEVT_BUTTON, &FileEncryptionDialog::OnAboutKeys, this, kAboutKeysId);
     Bind(wxEVT_BUTTON, &FileEncryptionDialog::OnOk, this, wxID_OK);
 }
@@ -77,6 +81,10 @@ wxSizer* FileEncryptionDialog::CreatePasswordGroup() {
     second_ = new wxTextCtrl(box, kSecondEntryId, wxString(), wxDefaultPosition, entrySize,
                              wxTE_PASSWORD);
     auto* show = new ShowPasswordButton(box, kShowId, first_);
+    strong_ = new wxRadioButton(box, kStrongId, "Strong (Argon2id, XChaCha20-Poly1305)",
+                                wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
+    compatible_ = new wxRadioButton(
+        box, kCompatibleId, "Compatible (readable by older versions; at most 65,528 bytes)");
 
     auto* firstRow = new wxBoxSizer(wxHORIZONTAL);
     firstRow->Add(first_, 1, wxALIGN_CENTER_VERTICAL);
@@ -93,6 +101,8 @@ wxSizer* FileEncryptionDialog::CreatePasswordGroup() {
     group->Add(new wxStaticText(box, wxID_ANY, "Enter your password (key) again:"), 0,
                wxLEFT | wxRIGHT | wxTOP, gap);
     group->Add(secondRow, 0, wxEXPAND | wxALL, gap);
+    group->Add(strong_, 0, wxLEFT | wxRIGHT | wxTOP, gap);
+    group->Add(compatible_, 0, wxALL, gap);
     return group;
 }
 
@@ -110,6 +120,10 @@ bool FileEncryptionDialog::IsEncryptTicked() const {
     return encrypt_->IsChecked();
 }
 
+EncryptionForm FileEncryptionDialog::ChosenForm() const {
+    return compatible_->GetValue() ? EncryptionForm::Compatible : EncryptionForm::Strong;
+}
+
 std::optional<SecretString> FileEncryptionDialog::FirstEntry() const {
     return EntryBytes(*first_);
 }
@@ -121,15 +135,18 @@ std::optional<SecretString> FileEncryptionDialog::SecondEntry() const {
 // Entries are only typed into while encrypting, and look it: read-only
 // entries that look editable invite typing that goes nowhere. The warning
 // about losing the key is shown only then, and the dialog shrinks without it;
-// so is the one about cards too big to save encrypted, which saving plain can
-// still hold.
+// so is the one about cards too big for the compatible form, which saving
+// plain or in the strong form can still hold. The form matters only then.
 void FileEncryptionDialog::ShowTickState(bool ticked) {
     for (wxTextCtrl* entry : {first_, second_}) {
         entry->SetEditable(ticked);
         entry->Enable(ticked);
     }
+    strong_->Enable(ticked);
+    compatible_->Enable(ticked);
     GetSizer()->Show(important_, ticked);
-    GetSizer()->Show(tooBig_, ticked && !tooBig_->GetLabel().empty());
+    GetSizer()->Show(tooBig_, ticked && ChosenForm() == EncryptionForm::Compatible &&
+                                  !tooBig_->GetLabel().empty());
     Layout();
     GetSizer()->SetSizeHints(this);
 }
@@ -145,6 +162,10 @@ void FileEncryptionDialog::OnEncryptClicked(wxCommandEvent&) {
     if (ticked) {
         first_->SetFocus();
     }
+}
+
+void FileEncryptionDialog::OnFormChosen(wxCommandEvent&) {
+    ShowTickState(encrypt_->IsChecked());
 }
 
 void FileEncryptionDialog::OnAboutKeys(wxCommandEvent&) {

@@ -2,6 +2,8 @@
 
 #include <wx/filename.h>
 #include <wx/msgdlg.h>
+#include <wx/utils.h>
+#include <optional>
 
 #include "document/card_changes.h"
 #include "document/decryption_password_dialog.h"
@@ -15,6 +17,29 @@
 namespace quillox {
 
 wxIMPLEMENT_CLASS(CQuilloxNewDoc, wxDocument);
+
+namespace {
+
+constexpr const char* kSwitchToStrong =
+    "Switch this file to the strong form, which has no such limit? Versions of Quillox that "
+    "know only the compatible form cannot open it then.";
+
+// The busy cursor while a key is derived, which takes about half a second
+// for the strong form. A message ends it: the user has to answer that.
+class KeyWorkCursor {
+  public:
+    void Start() {
+        if (!busy_) {
+            busy_.emplace();
+        }
+    }
+    void Stop() { busy_.reset(); }
+
+  private:
+    std::optional<wxBusyCursor> busy_;
+};
+
+}  // namespace
 
 CQuilloxNewDoc::CQuilloxNewDoc(DocumentHost& host) : host_(host) {}
 
@@ -97,7 +122,7 @@ bool CQuilloxNewDoc::IsLocked() const {
 }
 
 void CQuilloxNewDoc::RefreshLockStatus() const {
-    host_.ShowLockStatus(IsLocked());
+    host_.ShowLockStatus(IsLocked(), cards_->GetEncryptionForm());
 }
 
 void CQuilloxNewDoc::UpdateAllViewsFor(const std::string& categoryName) {
@@ -141,11 +166,22 @@ bool CQuilloxNewDoc::DoOpenDocument(const wxString& file) {
     LoadContext context;
     context.fileTitle = wxFileName(file).GetFullName().ToStdString(wxConvUTF8);
     context.dateFormat = static_cast<int>(prefs::Read(prefs::kDateFormat));
-    context.showMessage = [](const std::string& message) { ShowStoreMessage(message); };
-    context.askPassword = [this](const std::string& title) {
-        return AskDecryptionPassword(host_.DialogParent(), wxString::FromUTF8(title));
+    // Busy from the moment the password is given, as the key is derived.
+    KeyWorkCursor busy;
+    context.showMessage = [&busy](const std::string& message) {
+        busy.Stop();
+        ShowStoreMessage(message);
+    };
+    context.askPassword = [this, &busy](const std::string& title) {
+        std::optional<SecretString> password =
+            AskDecryptionPassword(host_.DialogParent(), wxString::FromUTF8(title));
+        if (password) {
+            busy.Start();
+        }
+        return password;
     };
     if (!LoadCardFileFromPath(ToStorePath(file), *cards_, context).ok) {
+        busy.Stop();
         ShowMessage(messages::kFailedToOpen);
         return false;
     }
@@ -166,19 +202,44 @@ bool CQuilloxNewDoc::DoSaveDocument(const wxString& file) {
     return WriteTo(file, false);
 }
 
+// A save the user asked for offers the strong form to cards the compatible
+// one cannot hold; a quiet one never changes the form on its own, so the
+// document stays modified until the user saves it.
 bool CQuilloxNewDoc::WriteTo(const wxString& path, bool quiet) {
     ArmAutoSaveIfOn();
+    if (!quiet && OutgrowsCompatibleForm(*cards_) && !OfferStrongForm()) {
+        return false;
+    }
+    KeyWorkCursor busy;
+    if (IsLocked() && cards_->GetEncryptionForm() == EncryptionForm::Strong) {
+        busy.Start();
+    }
     const bool saved =
-        SaveCardFileToPath(*cards_, ToStorePath(path), [quiet](const std::string& m) {
+        SaveCardFileToPath(*cards_, ToStorePath(path), [quiet, &busy](const std::string& m) {
+            busy.Stop();
             if (!quiet) {
                 ShowStoreMessage(m);
             }
         });
+    busy.Stop();
     if (saved) {
         Modify(false);
     }
     RefreshLockStatus();
     return saved;
+}
+
+bool CQuilloxNewDoc::OfferStrongForm() {
+    const wxString question =
+        wxString::FromUTF8(TooBigToEncryptMessage(EncryptedPlaintextSize(*cards_))) + "\n\n" +
+        kSwitchToStrong;
+    if (wxMessageBox(question, "Quillox", wxYES_NO | wxICON_QUESTION, GetDocumentWindow()) !=
+        wxYES) {
+        return false;
+    }
+    cards_->SetEncryptionForm(EncryptionForm::Strong);
+    RefreshLockStatus();
+    return true;
 }
 
 bool CQuilloxNewDoc::SaveQuietly() {

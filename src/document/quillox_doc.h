@@ -93,6 +93,9 @@ class CQuilloxNewDoc : public wxDocument {
     void Changed(wxObject& hint);
     void ArmAutoSaveIfOn();
     bool WriteTo(const wxString& path, bool quiet);
+    // Cards the compatible form cannot hold: asks to switch this file to the
+    // strong form; true when the user agreed and the form is switched.
+    bool OfferStrongForm();
     void OnFileOpen(wxCommandEvent& event);
     void OnFileSave(wxCommandEvent& event);
     void OnFileSaveAs(wxCommandEvent& event);

@@ -2,6 +2,7 @@
 // File Encryption dialog, and when they are available.
 #include "document/file_encryption_dialog.h"
 #include "document/quillox_doc.h"
+#include "prefs/settings.h"
 #include "store/card_file.h"
 #include "store/encryption_choice.h"
 #include "ui/command_ids.h"
@@ -42,12 +43,16 @@ void CQuilloxNewDoc::OnFileSaveAs(wxCommandEvent&) {
     SaveAs();
 }
 
+// The form a file has is kept until the user changes it here; a document that
+// never had a key is offered the form new files get.
 void CQuilloxNewDoc::OnEncryptOnSave(wxCommandEvent&) {
-    const std::string tooBig = FitsEncrypted(*cards_)
+    const std::string tooBig = FitsCompatibleForm(*cards_)
                                    ? std::string()
                                    : TooBigToEncryptMessage(EncryptedPlaintextSize(*cards_));
+    const EncryptionForm offered = OfferedEncryptionForm(
+        cards_->GetFilePassword(), cards_->GetEncryptionForm(), prefs::FormForNewFiles());
     FileEncryptionDialog dialog(host_.DialogParent(), cards_->GetEncryptOnSave(),
-                                cards_->GetFilePassword(), wxString::FromUTF8(tooBig));
+                                cards_->GetFilePassword(), offered, wxString::FromUTF8(tooBig));
     if (dialog.ShowModal() != wxID_OK) {
         return;
     }
@@ -56,16 +61,22 @@ void CQuilloxNewDoc::OnEncryptOnSave(wxCommandEvent&) {
     if (!first || !second) {
         return;
     }
-    EncryptionOutcome outcome =
-        ApplyEncryptionChoice(cards_->GetEncryptOnSave(), cards_->GetFilePassword(),
-                              dialog.IsEncryptTicked(), *first, *second);
+    EncryptionOutcome outcome = ApplyEncryptionChoice(
+        {cards_->GetEncryptOnSave(), cards_->GetFilePassword(), cards_->GetEncryptionForm()},
+        {dialog.IsEncryptTicked(), std::move(*first), std::move(*second), dialog.ChosenForm()});
     cards_->SetEncryptOnSave(outcome.encryptOnSave);
     cards_->SetFilePassword(std::move(outcome.password));
+    cards_->SetEncryptionForm(outcome.form);
     if (outcome.message != nullptr) {
         ShowMessage(outcome.message);
     }
     if (outcome.markModified) {
         Modify(true);
+    }
+    // A key taken for a form too small for the cards: the next save would
+    // refuse, so ask now.
+    if (outcome.encryptOnSave && outcome.markModified && OutgrowsCompatibleForm(*cards_)) {
+        OfferStrongForm();
     }
     RefreshLockStatus();
 }

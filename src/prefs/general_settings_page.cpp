@@ -5,6 +5,8 @@
 #include <wx/stattext.h>
 #include <algorithm>
 
+#include "prefs/settings.h"
+
 namespace quillox::prefs {
 
 namespace {
@@ -14,6 +16,9 @@ constexpr int kMaxMinutes = 30;
 constexpr int kMaxClearSeconds = 3600;
 // A day: longer than anyone leaves a desk unlocked on purpose.
 constexpr int kMaxLockMinutes = 1440;
+// The entries of "Encrypt new files as:", in this order.
+constexpr int kStrongEntry = 0;
+constexpr int kCompatibleEntry = 1;
 
 // What a spin control from 0 to its maximum shows of a stored value.
 int Shown(long value, int maximum) {
@@ -89,11 +94,19 @@ CGeneralSettingsPref::CGeneralSettingsPref(wxWindow* parent, PreferenceValues& v
                                  "Lock after idle minutes", "0 never locks for want of input");
     wxSizer* idle = LabelledRow(globalBox, "Lock After Idle Minutes:", lockIdleMinutes_, "", gap);
     lockWithScreen_ = new wxCheckBox(globalBox, kLockWithScreenId, "Lock when the screen locks");
+    encryptNewFiles_ = new wxChoice(globalBox, kEncryptNewFilesId);
+    encryptNewFiles_->Append("Strong");
+    encryptNewFiles_->Append("Compatible");
+    encryptNewFiles_->SetName("Encrypt new files as");
+    encryptNewFiles_->SetToolTip(
+        "Compatible files open in older versions but hold at most 65,528 bytes of cards");
+    wxSizer* newFiles = LabelledRow(globalBox, "Encrypt new files as:", encryptNewFiles_, "", gap);
     global->Add(period, 0, wxALL, gap);
     global->Add(showPassword_, 0, wxALL, gap);
     global->Add(clearing, 0, wxALL, gap);
     global->Add(idle, 0, wxALL, gap);
     global->Add(lockWithScreen_, 0, wxALL, gap);
+    global->Add(newFiles, 0, wxALL, gap);
 
     auto* dates = new wxStaticBoxSizer(wxVERTICAL, this, "Select Date Format");
     dateFormats_ = new wxListBox(dates->GetStaticBox(), kDateFormatsId);
@@ -120,6 +133,8 @@ CGeneralSettingsPref::CGeneralSettingsPref(wxWindow* parent, PreferenceValues& v
     clearClipboard_->SetValue(Shown(values_.clearClipboardSeconds, kMaxClearSeconds));
     lockIdleMinutes_->SetValue(Shown(values_.lockAfterIdleMinutes, kMaxLockMinutes));
     lockWithScreen_->SetValue(values_.lockWhenScreenLocks != 0);
+    encryptNewFiles_->SetSelection(
+        values_.encryptNewFilesAs == kEncryptNewFilesCompatible ? kCompatibleEntry : kStrongEntry);
     if (values_.dateFormat >= 0 && values_.dateFormat < kDateFormatCount) {
         dateFormats_->SetSelection(static_cast<int>(values_.dateFormat));
     }
@@ -142,6 +157,12 @@ bool CGeneralSettingsPref::TransferDataFromWindow() {
         values_.lockAfterIdleMinutes = lockIdleMinutes_->GetValue();
     }
     values_.lockWhenScreenLocks = lockWithScreen_->GetValue() ? 1 : 0;
+    // Any value but the compatible one reads as strong, and stays unless changed.
+    if (encryptNewFiles_->GetSelection() == kCompatibleEntry) {
+        values_.encryptNewFilesAs = kEncryptNewFilesCompatible;
+    } else if (values_.encryptNewFilesAs == kEncryptNewFilesCompatible) {
+        values_.encryptNewFilesAs = 0;
+    }
     values_.dateFormat = dateFormats_->GetSelection();
     return true;
 }

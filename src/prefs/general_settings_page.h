@@ -1,6 +1,7 @@
 #pragma once
 
 #include <wx/checkbox.h>
+#include <wx/choice.h>
 #include <wx/listbox.h>
 #include <wx/panel.h>
 #include <wx/radiobut.h>
@@ -13,8 +14,8 @@
 namespace quillox::prefs {
 
 // The "General" page: web browser, automatic save, password display, how
-// long copied texts stay on the clipboard, when encrypted documents lock and
-// the date format of card dates.
+// long copied texts stay on the clipboard, when encrypted documents lock, the
+// form files are first encrypted in and the date format of card dates.
 class CGeneralSettingsPref : public wxPanel {
   public:
     enum {
@@ -28,6 +29,7 @@ class CGeneralSettingsPref : public wxPanel {
         kClearClipboardId = 1151,
         kLockIdleMinutesId = 1152,
         kLockWithScreenId = 1153,
+        kEncryptNewFilesId = 1154,
     };
 
     // Shows values, lists today's date in every format and decides once
@@ -50,6 +52,7 @@ class CGeneralSettingsPref : public wxPanel {
     wxSpinCtrl* clearClipboard_ = nullptr;
     wxSpinCtrl* lockIdleMinutes_ = nullptr;
     wxCheckBox* lockWithScreen_ = nullptr;
+    wxChoice* encryptNewFiles_ = nullptr;
     wxListBox* dateFormats_ = nullptr;
 };
 

@@ -15,6 +15,7 @@ PreferenceValues LoadPreferenceValues() {
     values.clearClipboardSeconds = Read(kClearClipboardSeconds);
     values.lockAfterIdleMinutes = Read(kLockAfterIdleMinutes);
     values.lockWhenScreenLocks = Read(kLockWhenScreenLocks);
+    values.encryptNewFilesAs = Read(kEncryptNewFilesAs);
     values.checkOpenFiles = Read(kCheckOpenFiles);
     values.launchWebBrowser = Read(kLaunchWebBrowser);
     values.launchFtp = Read(kLaunchFtp);
@@ -42,6 +43,7 @@ void SavePreferenceValues(const PreferenceValues& values) {
     Write(kClearClipboardSeconds, values.clearClipboardSeconds);
     Write(kLockAfterIdleMinutes, values.lockAfterIdleMinutes);
     Write(kLockWhenScreenLocks, values.lockWhenScreenLocks);
+    Write(kEncryptNewFilesAs, values.encryptNewFilesAs);
     Write(kCheckOpenFiles, values.checkOpenFiles);
     Write(kLaunchWebBrowser, values.launchWebBrowser);
     Write(kLaunchFtp, values.launchFtp);

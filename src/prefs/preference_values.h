@@ -20,6 +20,7 @@ struct PreferenceValues {
     long clearClipboardSeconds = 10;
     long lockAfterIdleMinutes = 0;
     long lockWhenScreenLocks = 1;
+    long encryptNewFilesAs = 0;  // 1 compatible, anything else strong
     // "At Start Up"
     long checkOpenFiles = 0;
     long launchWebBrowser = 0;

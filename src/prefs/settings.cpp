@@ -19,6 +19,7 @@ const IntSetting kFindCasePref{kGeneral, "Find Case Pref", 0};
 const IntSetting kClearClipboardSeconds{kGeneral, "Clear Clipboard Seconds", 10};
 const IntSetting kLockAfterIdleMinutes{kGeneral, "Lock After Idle Minutes", 0};
 const IntSetting kLockWhenScreenLocks{kGeneral, "Lock When Screen Locks", 1};
+const IntSetting kEncryptNewFilesAs{kGeneral, "Encrypt New Files As", 0};
 
 const IntSetting kChooseWebBrowser{kInternet, "Choose Web Browser", 1};
 const IntSetting kAutomaticSaveCheck{kInternet, "Automatic Save Check", 0};
@@ -107,6 +108,11 @@ void Write(const IntSetting& setting, long value) {
 
 void Write(const StringSetting& setting, const wxString& value) {
     Store(PathOf(setting), value);
+}
+
+EncryptionForm FormForNewFiles() {
+    return Read(kEncryptNewFilesAs) == kEncryptNewFilesCompatible ? EncryptionForm::Compatible
+                                                                  : EncryptionForm::Strong;
 }
 
 void InstallSettingsStore() {

@@ -4,6 +4,8 @@
 #include <wx/string.h>
 #include <memory>
 
+#include "store/encryption_form.h"
+
 // The one table of the program's settings: every part reads and writes its
 // preferences through these entries, never by naming a section or value itself.
 namespace quillox::prefs {
@@ -29,6 +31,9 @@ extern const IntSetting kClearClipboardSeconds;
 extern const IntSetting kLockAfterIdleMinutes;
 // 1: encrypted documents lock when the screen locks.
 extern const IntSetting kLockWhenScreenLocks;
+// The form a file is first encrypted in: 1 compatible, anything else strong.
+extern const IntSetting kEncryptNewFilesAs;
+inline constexpr long kEncryptNewFilesCompatible = 1;
 // "Internet Preferences"
 extern const IntSetting kChooseWebBrowser;
 extern const IntSetting kAutomaticSaveCheck;
@@ -62,6 +67,9 @@ wxString Read(const StringSetting& setting);
 // Writes fail silently, as a settings store that cannot be written allows nothing else.
 void Write(const IntSetting& setting, long value);
 void Write(const StringSetting& setting, const wxString& value);
+
+// The form "Encrypt New Files As" gives a file encrypted for the first time.
+EncryptionForm FormForNewFiles();
 
 // The per-user store: the registry under HKEY_CURRENT_USER\Software\QMT\Quillox
 // on Windows, $XDG_CONFIG_HOME/Quillox/Quillox.conf (~/.config by default)

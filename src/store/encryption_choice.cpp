@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "store/card_file.h"
 #include "store/file_messages.h"
 
 namespace quillox {
@@ -11,29 +12,52 @@ namespace {
 constexpr std::size_t kMinPasswordBytes = 8;
 }  // namespace
 
-EncryptionOutcome ApplyEncryptionChoice(bool encryptBefore, const SecretString& passwordBefore,
-                                        bool ticked, const SecretString& first,
-                                        const SecretString& second) {
+EncryptionOutcome ApplyEncryptionChoice(const EncryptionState& before,
+                                        const EncryptionEntry& entry) {
     EncryptionOutcome outcome;
-    outcome.encryptOnSave = ticked;
-    outcome.password = passwordBefore;
-    if (!ticked) {
+    outcome.encryptOnSave = entry.ticked;
+    outcome.password = before.password;
+    outcome.form = before.form;
+    if (!entry.ticked) {
         // The old password stays in memory, offered again when the box is ticked.
         outcome.markModified = true;
-    } else if (first != second) {
-        outcome.encryptOnSave = encryptBefore;
+    } else if (entry.first != entry.second) {
+        outcome.encryptOnSave = before.encryptOnSave;
         outcome.message = messages::kPasswordsDiffer;
-    } else if (first.size() < kMinPasswordBytes) {
+    } else if (entry.first.size() < kMinPasswordBytes) {
         outcome.message = messages::kPasswordTooShort;
     } else {
-        outcome.password = first;
+        outcome.password = entry.first;
+        outcome.form = entry.form;
         outcome.markModified = true;
     }
     return outcome;
 }
 
+EncryptionForm OfferedEncryptionForm(const SecretString& password, EncryptionForm own,
+                                     EncryptionForm forNewFiles) {
+    return password.empty() ? forNewFiles : own;
+}
+
 bool IsLocked(bool encryptOnSave, const SecretString& password) {
     return encryptOnSave && !password.empty();
+}
+
+std::string LockStatusText(bool locked, EncryptionForm form) {
+    if (!locked) {
+        return "Unlocked";
+    }
+    return form == EncryptionForm::Strong ? "Locked (strong)" : "Locked (compatible)";
+}
+
+bool FitsCompatibleForm(const CardCollection& collection) {
+    return EncryptedPlaintextSize(collection) <= kMaxEncryptedPlaintext;
+}
+
+bool OutgrowsCompatibleForm(const CardCollection& collection) {
+    return IsLocked(collection.GetEncryptOnSave(), collection.GetFilePassword()) &&
+           collection.GetEncryptionForm() == EncryptionForm::Compatible &&
+           !FitsCompatibleForm(collection);
 }
 
 }  // namespace quillox

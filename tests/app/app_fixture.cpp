@@ -1,7 +1,10 @@
 #include "app/app_fixture.h"
 
+#include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/config.h>
+#include <wx/radiobut.h>
+#include <wx/textctrl.h>
 #include <fstream>
 
 #include "app/category_bar.h"
@@ -145,4 +148,25 @@ void AppTest::CloseAllQuietly() {
     }
     Manager()->CloseDocuments(true);
     ProcessPendingEvents();
+}
+
+wxString AppTest::LockText() {
+    return Frame()->GetCategoryBar()->LockText()->GetLabel();
+}
+
+ExpectDialog<FileEncryptionDialog> ChooseEncryption(bool ticked, const wxString& first,
+                                                    const wxString& second,
+                                                    std::optional<EncryptionForm> form) {
+    return ExpectDialog<FileEncryptionDialog>([=](FileEncryptionDialog* dialog) {
+        Control<wxCheckBox>(*dialog, FileEncryptionDialog::kEncryptId).SetValue(ticked);
+        Control<wxTextCtrl>(*dialog, FileEncryptionDialog::kFirstEntryId).SetValue(first);
+        Control<wxTextCtrl>(*dialog, FileEncryptionDialog::kSecondEntryId).SetValue(second);
+        if (form) {
+            Control<wxRadioButton>(*dialog, *form == EncryptionForm::Strong
+                                                ? FileEncryptionDialog::kStrongId
+                                                : FileEncryptionDialog::kCompatibleId)
+                .SetValue(true);
+        }
+        return wxID_OK;
+    });
 }

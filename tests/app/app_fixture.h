@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "app/quillox_app.h"
 #include "app/test_environment.h"
 #include "cards/quillox_view.h"
+#include "document/file_encryption_dialog.h"
 #include "document/quillox_doc.h"
 #include "ui/gui_test_support.h"
 
@@ -52,6 +54,13 @@ class AppTest : public ::testing::Test {
     // Texts of the active list's rows in one column.
     static std::vector<std::string> Column(int column);
     static void CloseAllQuietly();
+    // The lock text of the category bar.
+    static wxString LockText();
 
     std::filesystem::path folder_;
 };
+
+// Answers the File Encryption dialog with OK; the form, when given, is chosen too.
+ExpectDialog<quillox::FileEncryptionDialog> ChooseEncryption(
+    bool ticked, const wxString& first, const wxString& second,
+    std::optional<quillox::EncryptionForm> form = std::nullopt);

@@ -1,6 +1,8 @@
 // Encrypted documents lock (close) when the user leaves: after the idle
 // minutes, or when the screen locks; changes are never lost on the way.
 #include <signal.h>
+#include <wx/checkbox.h>
+#include <wx/radiobut.h>
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
 #include <algorithm>
@@ -11,7 +13,9 @@
 #include "app/screen_lock.h"
 #include "app/web_test_support.h"
 #include "document/decryption_password_dialog.h"
+#include "document/file_encryption_dialog.h"
 #include "prefs/settings.h"
+#include "ui/command_ids.h"
 
 using namespace quillox;
 using namespace std::chrono_literals;
@@ -96,6 +100,34 @@ TEST_F(LockTest, AfterTheIdleMinutesEncryptedDocumentsCloseAndChangesStay) {
     CQuilloxNewDoc* reopened = OpenEncrypted(changedPath);
     ASSERT_NE(reopened, nullptr);
     EXPECT_EQ(reopened->Cards().Category(0).Count(), 2);
+}
+
+TEST_F(LockTest, CardsTooBigForTheCompatibleFormWaitWithoutAQuestion) {
+    prefs::Write(prefs::kAutomaticSaveCheck, 1);
+    const std::string path = WriteFile("big.qxe", {{0, "site"}}, kPassword);
+    CQuilloxNewDoc* document = OpenEncrypted(path);
+    ASSERT_NE(document, nullptr);
+    wxTEST_DIALOG(
+        SendCommand(cmd::kEncryptOnSave),
+        ExpectDialog<FileEncryptionDialog>([](FileEncryptionDialog* dialog) {
+            Control<wxRadioButton>(*dialog, FileEncryptionDialog::kCompatibleId).SetValue(true);
+            return wxID_OK;
+        }));
+    for (int i = 0; i < 3; ++i) {
+        auto card = std::make_unique<CardRecord>();
+        card->SetNote(std::string(22000, 'n'));
+        document->AddCard(0, std::move(card));
+    }
+    ASSERT_EQ(LockText(), "Locked (compatible)");
+    const std::string before = ReadText(path);
+
+    DialogRecorder dialogs;
+    Pass(1min);
+    // The user is away: the form is theirs to change, so the file waits.
+    ASSERT_TRUE(IsOpen(document));
+    EXPECT_TRUE(document->IsModified());
+    EXPECT_TRUE(dialogs.Shown().empty());
+    EXPECT_EQ(ReadText(path), before);
 }
 
 TEST_F(LockTest, InputInTheWindowsStartsTheIdleTimeAgain) {

@@ -55,7 +55,7 @@ TEST_F(AppTest, StartsWithTheFrameAloneAndItsSixteenCategories) {
     EXPECT_EQ(selector->GetString(0), "WWW Sites");
     EXPECT_EQ(selector->GetString(7), "Online Banking");
     EXPECT_EQ(selector->GetString(15), "Show All");
-    EXPECT_EQ(Frame()->GetCategoryBar()->LockText()->GetLabel(), "Unlocked");
+    EXPECT_EQ(LockText(), "Unlocked");
     EXPECT_EQ(Frame()->GetStatusBar()->GetStatusText(cmd::kItemCountPane), "Items:");
     // Without a document the web page buttons are off.
     EXPECT_FALSE(IsEnabled(cmd::kLoadWebPageTool));
@@ -73,7 +73,7 @@ TEST_F(AppTest, OpensAPlainFileIntoTheRememberedCategory) {
     EXPECT_EQ(ActiveView()->ListControl()->GetColumn(0)->GetTitle(), "Bank");
     EXPECT_EQ(ActiveView()->ListControl()->GetColumn(5)->GetTitle(), "Branch Number");
     EXPECT_FALSE(document->IsModified());
-    EXPECT_EQ(Frame()->GetCategoryBar()->LockText()->GetLabel(), "Unlocked");
+    EXPECT_EQ(LockText(), "Unlocked");
     ASSERT_NE(document->GetDocumentWindow(), nullptr);
     auto* child = dynamic_cast<wxFrame*>(document->GetDocumentWindow());
     ASSERT_NE(child, nullptr);
@@ -95,7 +95,7 @@ TEST_F(AppTest, EncryptedFilesAskForThePasswordAndRefuseAWrongOne) {
                   TypePassword("Decryption Password for file: secret.qxe", "correct horse"));
     ASSERT_NE(document, nullptr);
     EXPECT_TRUE(document->IsEncrypted());
-    EXPECT_EQ(Frame()->GetCategoryBar()->LockText()->GetLabel(), "Locked");
+    EXPECT_EQ(LockText(), "Locked (strong)");
     ChooseCategory("WWW Sites");
     EXPECT_EQ(Column(0), std::vector<std::string>{"Bank login"});
     EXPECT_EQ(Column(2), std::vector<std::string>{"****"});

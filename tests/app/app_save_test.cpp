@@ -22,19 +22,6 @@ using namespace quillox;
 
 namespace {
 
-ExpectDialog<FileEncryptionDialog> ChooseEncryption(bool ticked, const wxString& first,
-                                                    const wxString& second) {
-    return ExpectDialog<FileEncryptionDialog>([=](FileEncryptionDialog* dialog) {
-        dynamic_cast<wxCheckBox*>(dialog->FindWindow(FileEncryptionDialog::kEncryptId))
-            ->SetValue(ticked);
-        dynamic_cast<wxTextCtrl*>(dialog->FindWindow(FileEncryptionDialog::kFirstEntryId))
-            ->SetValue(first);
-        dynamic_cast<wxTextCtrl*>(dialog->FindWindow(FileEncryptionDialog::kSecondEntryId))
-            ->SetValue(second);
-        return wxID_OK;
-    });
-}
-
 int CardsIn(const std::string& path, const std::string& password = "") {
     CardCollection collection;
     LoadContext context;
@@ -47,6 +34,17 @@ int CardsIn(const std::string& path, const std::string& password = "") {
         count += collection.Category(id).Count();
     }
     return count;
+}
+
+EncryptionForm FormIn(const std::string& path, const std::string& password) {
+    CardCollection collection;
+    collection.SetEncryptionForm(EncryptionForm::Compatible);
+    LoadContext context;
+    context.askPassword = [&](const std::string&) {
+        return std::optional<SecretString>(SecretString(password));
+    };
+    EXPECT_TRUE(LoadCardFileFromPath(path, collection, context).ok);
+    return collection.GetEncryptionForm();
 }
 
 std::string Contents(const std::string& path) {
@@ -82,6 +80,15 @@ void AddBigCards(CQuilloxNewDoc& document) {
 constexpr const char* kTooBig =
     "These cards need 66,142 bytes; an encrypted file holds at most 65,528. Remove cards, or "
     "save without encryption.";
+const wxString kOfferStrong = wxString(kTooBig) +
+                              "\n\nSwitch this file to the strong form, which has no such limit? "
+                              "Versions of Quillox that know only the compatible form cannot "
+                              "open it then.";
+
+// Keeps a file opened with OpenEncrypted in the compatible form from now on.
+ExpectDialog<FileEncryptionDialog> KeepCompatible() {
+    return ChooseEncryption(true, "long enough", "long enough", EncryptionForm::Compatible);
+}
 
 // What the File Encryption dialog shows of its size warning as it opens and
 // after one click on its box.
@@ -179,10 +186,11 @@ TEST_F(AppTest, EncryptingLocksTheDocumentAndTheSavedFile) {
     const std::string path = WriteFile("open.qxf", {{0, "site"}});
     CQuilloxNewDoc* document = OpenDocument(path);
     ASSERT_NE(document, nullptr);
+    // The compatible form pads the cards to whole cipher blocks.
     wxTEST_DIALOG(SendCommand(cmd::kEncryptOnSave),
-                  ChooseEncryption(true, "long enough", "long enough"));
+                  ChooseEncryption(true, "long enough", "long enough", EncryptionForm::Compatible));
     EXPECT_TRUE(document->IsModified());
-    EXPECT_EQ(Frame()->GetCategoryBar()->LockText()->GetLabel(), "Locked");
+    EXPECT_EQ(LockText(), "Locked (compatible)");
     SendCommand(wxID_SAVE);
     EXPECT_EQ(CardsIn(path, "long enough"), 1);
     EXPECT_EQ(std::filesystem::file_size(path) % 8, (22u % 8));
@@ -191,7 +199,7 @@ TEST_F(AppTest, EncryptingLocksTheDocumentAndTheSavedFile) {
     wxTEST_DIALOG(SendCommand(cmd::kSetPassword),
                   ChooseEncryption(true, "new password", "new passwort"),
                   ExpectMessage("Password not correct, try again!"));
-    EXPECT_EQ(Frame()->GetCategoryBar()->LockText()->GetLabel(), "Locked");
+    EXPECT_EQ(LockText(), "Locked (compatible)");
     document->Modify(true);
     SendCommand(wxID_SAVE);
     EXPECT_EQ(CardsIn(path, "long enough"), 1);
@@ -204,7 +212,7 @@ TEST_F(AppTest, AShortPasswordOnANewDocumentLeavesNothingToSaveWith) {
     document->AddCard(0, std::make_unique<CardRecord>());
     wxTEST_DIALOG(SendCommand(cmd::kEncryptOnSave), ChooseEncryption(true, "seven77", "seven77"),
                   ExpectMessage("Password to short, please use more characters!"));
-    EXPECT_EQ(Frame()->GetCategoryBar()->LockText()->GetLabel(), "Unlocked");
+    EXPECT_EQ(LockText(), "Unlocked");
     const std::string target = Path("never.qxe");
     wxTEST_DIALOG(SendCommand(wxID_SAVE), wxExpectModal<wxFileDialog>(wxString(target)),
                   ExpectMessage("The encryption password is not set."));
@@ -280,36 +288,65 @@ TEST_F(AppTest, FileDialogsOfferNamesAndNeverAPattern) {
     wxTEST_DIALOG(SendCommand(wxID_OPEN), offers("", "", ""));
 }
 
-TEST_F(AppTest, CardsTooBigToEncryptAreNeitherSavedNorMarkedSaved) {
+TEST_F(AppTest, CardsTooBigForTheCompatibleFormAreOfferedTheStrongOneAndNoSavesNothing) {
     const std::string path = WriteFile("big.qxe", {{0, "site"}}, "long enough");
     const std::string before = Contents(path);
     CQuilloxNewDoc* document = OpenEncrypted(path);
     ASSERT_NE(document, nullptr);
+    wxTEST_DIALOG(SendCommand(cmd::kEncryptOnSave), KeepCompatible());
     AddBigCards(*document);
 
-    wxTEST_DIALOG(SendCommand(wxID_SAVE), ExpectMessage(kTooBig));
-    wxTEST_DIALOG(ClickTool(wxID_SAVE), ExpectMessage(kTooBig));
+    wxTEST_DIALOG(SendCommand(wxID_SAVE), ExpectMessage(kOfferStrong, wxID_NO));
+    wxTEST_DIALOG(ClickTool(wxID_SAVE), ExpectMessage(kOfferStrong, wxID_NO));
     const std::string copy = Path("copy.qxe");
     wxTEST_DIALOG(SendCommand(wxID_SAVEAS), wxExpectModal<wxFileDialog>(wxString(copy)),
-                  ExpectMessage(kTooBig));
+                  ExpectMessage(kOfferStrong, wxID_NO));
     {
+        // Saving on its own never changes the form, nor asks.
         prefs::Write(prefs::kAutomaticSaveCheck, 1);
         DialogRecorder dialogs;
         Frame()->AutoSave();
         EXPECT_TRUE(dialogs.Shown().empty());
     }
     EXPECT_TRUE(document->IsModified());
+    EXPECT_EQ(LockText(), "Locked (compatible)");
     EXPECT_EQ(Contents(path), before);
     EXPECT_FALSE(std::filesystem::exists(copy));
     // Closing still asks, and a save that fails keeps the window open.
     wxTEST_DIALOG(EXPECT_FALSE(document->Close()),
-                  ExpectMessage("Save changes to big.qxe?", wxID_YES), ExpectMessage(kTooBig));
+                  ExpectMessage("Save changes to big.qxe?", wxID_YES),
+                  ExpectMessage(kOfferStrong, wxID_NO));
     EXPECT_EQ(Contents(path), before);
 }
 
-TEST_F(AppTest, FileEncryptionWarnsWhileEncryptingCardsTooBigForIt) {
+TEST_F(AppTest, YesToTheStrongFormSwitchesTheFileAndSavesIt) {
+    // Saving, and closing with its question.
+    for (const bool byClosing : {false, true}) {
+        const std::string name = byClosing ? "closed.qxe" : "saved.qxe";
+        const std::string path = WriteFile(name, {{0, "site"}}, "long enough");
+        CQuilloxNewDoc* document = OpenEncrypted(path);
+        ASSERT_NE(document, nullptr);
+        wxTEST_DIALOG(SendCommand(cmd::kEncryptOnSave), KeepCompatible());
+        AddBigCards(*document);
+        if (byClosing) {
+            wxTEST_DIALOG(EXPECT_TRUE(Manager()->CloseDocument(document)),
+                          ExpectMessage("Save changes to " + name + "?", wxID_YES),
+                          ExpectMessage(kOfferStrong, wxID_YES));
+            ProcessPendingEvents();
+        } else {
+            wxTEST_DIALOG(SendCommand(wxID_SAVE), ExpectMessage(kOfferStrong, wxID_YES));
+            EXPECT_EQ(LockText(), "Locked (strong)");
+            EXPECT_FALSE(document->IsModified());
+        }
+        EXPECT_EQ(CardsIn(path, "long enough"), 4) << name;
+        EXPECT_EQ(FormIn(path, "long enough"), EncryptionForm::Strong) << name;
+    }
+}
+
+TEST_F(AppTest, FileEncryptionWarnsWhileEncryptingCardsTooBigForTheCompatibleForm) {
     CQuilloxNewDoc* document = OpenEncrypted(WriteFile("big.qxe", {{0, "site"}}, "long enough"));
     ASSERT_NE(document, nullptr);
+    wxTEST_DIALOG(SendCommand(cmd::kEncryptOnSave), KeepCompatible());
     // Cards that fit never bring the warning.
     SizeWarning seen = WatchSizeWarning([] { SendCommand(cmd::kEncryptOnSave); });
     EXPECT_FALSE(seen.atOpen);
@@ -327,6 +364,14 @@ TEST_F(AppTest, FileEncryptionWarnsWhileEncryptingCardsTooBigForIt) {
     EXPECT_FALSE(seen.atOpen);
     EXPECT_TRUE(seen.afterClick);
     EXPECT_TRUE(seen.fitsTheDialog);
+
+    // Keeping the compatible form on OK asks at once; No keeps it, Yes switches.
+    for (const int answer : {wxID_NO, wxID_YES}) {
+        wxTEST_DIALOG(SendCommand(cmd::kEncryptOnSave), KeepCompatible(),
+                      ExpectMessage(kOfferStrong, answer));
+        EXPECT_EQ(LockText(), answer == wxID_YES ? "Locked (strong)" : "Locked (compatible)");
+        EXPECT_TRUE(document->IsModified());
+    }
 }
 
 TEST_F(AppTest, ASaveFailureNamesACardWithItsAccents) {

@@ -207,7 +207,7 @@ bool ShowsToolkitKey(wxMenuItem* item) {
 TEST_F(AppTest, CtrlWIsLoadWebPageAloneAndClosingTheLastDocumentClearsTheStatus) {
     EXPECT_FALSE(IsEnabled(cmd::kCloseFile));
     ASSERT_NE(OpenDocument(WriteFile("close.qxf", {{0, "a"}})), nullptr);
-    EXPECT_EQ(Frame()->GetCategoryBar()->LockText()->GetLabel(), "Unlocked");
+    EXPECT_EQ(LockText(), "Unlocked");
     auto* child = dynamic_cast<wxFrame*>(ActiveDoc()->GetDocumentWindow());
     ASSERT_NE(child, nullptr);
     for (wxMenuBar* bar : {Frame()->GetMenuBar(), child->GetMenuBar()}) {
@@ -233,16 +233,16 @@ TEST_F(AppTest, CtrlWIsLoadWebPageAloneAndClosingTheLastDocumentClearsTheStatus)
     SendCommand(cmd::kCloseFile);
     ProcessPendingEvents();
     EXPECT_TRUE(Manager()->GetDocumentsVector().empty());
-    EXPECT_EQ(Frame()->GetCategoryBar()->LockText()->GetLabel(), "");
+    EXPECT_EQ(LockText(), "");
     EXPECT_EQ(ItemCount(), "Items:");
     EXPECT_FALSE(IsEnabled(cmd::kCloseFile));
 
     // The next document shows its status again; closing one of two keeps it.
     ASSERT_NE(OpenDocument(WriteFile("one.qxf", {{0, "a"}})), nullptr);
     ASSERT_NE(OpenDocument(WriteFile("two.qxf", {{0, "a"}, {0, "b"}})), nullptr);
-    EXPECT_EQ(Frame()->GetCategoryBar()->LockText()->GetLabel(), "Unlocked");
+    EXPECT_EQ(LockText(), "Unlocked");
     SendCommand(cmd::kCloseFile);
     ProcessPendingEvents();
     EXPECT_EQ(Manager()->GetDocumentsVector().size(), 1u);
-    EXPECT_EQ(Frame()->GetCategoryBar()->LockText()->GetLabel(), "Unlocked");
+    EXPECT_EQ(LockText(), "Unlocked");
 }

@@ -25,7 +25,7 @@ class BarOnlyHost : public DocumentHost {
     std::string CurrentCategory() const override { return shown; }
     void SelectCategory(const std::string& name) override { shown = name; }
     void SelectCategoryByPrefix(const std::string& prefix) override { shown = prefix; }
-    void ShowLockStatus(bool) override {}
+    void ShowLockStatus(bool, EncryptionForm) override {}
     void ShowItemCount(long) override {}
     void ArmAutoSaveTimer() override {}
     int GetCardCopiedFlag() const override { return 0; }

@@ -7,6 +7,7 @@
 #include <wx/app.h>
 #include <wx/checkbox.h>
 #include <wx/image.h>
+#include <wx/radiobut.h>
 #include <wx/stattext.h>
 
 #include "document/about_keys_dialog.h"
@@ -72,7 +73,8 @@ bool ImportantShown(wxWindow& dialog) {
 }
 
 TEST(FileEncryptionDialog, OpensWithTheEntriesFilledOnlyWhenEncrypting) {
-    FileEncryptionDialog encrypted(nullptr, true, Secret("geheim\xE9\x31\x32"));
+    FileEncryptionDialog encrypted(nullptr, true, Secret("geheim\xE9\x31\x32"),
+                                   EncryptionForm::Strong);
     EXPECT_EQ(encrypted.GetTitle(), "File Encryption");
     EXPECT_TRUE(encrypted.IsEncryptTicked());
     EXPECT_EQ(First(encrypted).GetValue().utf8_string(), "geheim\xC3\xA9\x31\x32");
@@ -83,7 +85,7 @@ TEST(FileEncryptionDialog, OpensWithTheEntriesFilledOnlyWhenEncrypting) {
     EXPECT_TRUE(ImportantShown(encrypted));
 
     // The password of a document that is not encrypted stays out of sight.
-    FileEncryptionDialog plain(nullptr, false, Secret("geheim12"));
+    FileEncryptionDialog plain(nullptr, false, Secret("geheim12"), EncryptionForm::Strong);
     EXPECT_FALSE(plain.IsEncryptTicked());
     EXPECT_TRUE(First(plain).IsEmpty());
     EXPECT_TRUE(Second(plain).IsEmpty());
@@ -97,7 +99,7 @@ TEST(FileEncryptionDialog, OpensWithTheEntriesFilledOnlyWhenEncrypting) {
 }
 
 TEST(FileEncryptionDialog, UntickingEmptiesTheEntriesAndHidesTheWarning) {
-    FileEncryptionDialog dialog(nullptr, true, Secret("geheim12"));
+    FileEncryptionDialog dialog(nullptr, true, Secret("geheim12"), EncryptionForm::Strong);
     const int fullHeight = dialog.GetSize().GetHeight();
     auto& encrypt = Control<wxCheckBox>(dialog, FileEncryptionDialog::kEncryptId);
 
@@ -122,7 +124,7 @@ TEST(FileEncryptionDialog, UntickingEmptiesTheEntriesAndHidesTheWarning) {
 }
 
 TEST(FileEncryptionDialog, ReadsTheEntriesAsWindows1252Bytes) {
-    FileEncryptionDialog dialog(nullptr, false, SecretString());
+    FileEncryptionDialog dialog(nullptr, false, SecretString(), EncryptionForm::Strong);
     Tick(Control<wxCheckBox>(dialog, FileEncryptionDialog::kEncryptId), true);
     Type(dialog, FileEncryptionDialog::kFirstEntryId, kAccentedUtf8);
     Type(dialog, FileEncryptionDialog::kSecondEntryId, "\xE2\x82\xAC uro");
@@ -134,7 +136,7 @@ TEST(FileEncryptionDialog, ReadsTheEntriesAsWindows1252Bytes) {
 }
 
 TEST(FileEncryptionDialog, OkRefusesACharacterAFileCannotStore) {
-    FileEncryptionDialog dialog(nullptr, false, SecretString());
+    FileEncryptionDialog dialog(nullptr, false, SecretString(), EncryptionForm::Strong);
     dialog.Show();
     Tick(Control<wxCheckBox>(dialog, FileEncryptionDialog::kEncryptId), true);
     Type(dialog, FileEncryptionDialog::kFirstEntryId, kAccentedUtf8);
@@ -152,7 +154,7 @@ TEST(FileEncryptionDialog, OkRefusesACharacterAFileCannotStore) {
 }
 
 TEST(FileEncryptionDialog, AboutKeysOpensItsDialog) {
-    FileEncryptionDialog dialog(nullptr, true, Secret("geheim12"));
+    FileEncryptionDialog dialog(nullptr, true, Secret("geheim12"), EncryptionForm::Strong);
     bool opened = false;
     wxTEST_DIALOG(Click(Control<wxButton>(dialog, FileEncryptionDialog::kAboutKeysId)),
                   ExpectDialog<AboutKeysDialog>([&opened](AboutKeysDialog* about) {
@@ -161,6 +163,40 @@ TEST(FileEncryptionDialog, AboutKeysOpensItsDialog) {
                       return wxID_OK;
                   }));
     EXPECT_TRUE(opened);
+}
+
+void Choose(wxRadioButton& choice) {
+    choice.SetValue(true);
+    wxCommandEvent event(wxEVT_RADIOBUTTON, choice.GetId());
+    event.SetEventObject(&choice);
+    choice.ProcessWindowEvent(event);
+}
+
+TEST(FileEncryptionDialog, TheFormChoiceShowsTheFormAndTheWarningOnlyForTheCompatibleOne) {
+    for (const EncryptionForm form : {EncryptionForm::Strong, EncryptionForm::Compatible}) {
+        FileEncryptionDialog dialog(nullptr, true, Secret("geheim12"), form, "Too big.");
+        auto& strong = Control<wxRadioButton>(dialog, FileEncryptionDialog::kStrongId);
+        auto& compatible = Control<wxRadioButton>(dialog, FileEncryptionDialog::kCompatibleId);
+        auto& warning = Control<wxStaticText>(dialog, FileEncryptionDialog::kTooBigWarningId);
+        EXPECT_EQ(strong.GetLabel(), "Strong (Argon2id, XChaCha20-Poly1305)");
+        EXPECT_EQ(compatible.GetLabel(),
+                  "Compatible (readable by older versions; at most 65,528 bytes)");
+        EXPECT_EQ(dialog.ChosenForm(), form);
+        EXPECT_EQ(compatible.GetValue(), form == EncryptionForm::Compatible);
+        EXPECT_EQ(warning.IsShown(), form == EncryptionForm::Compatible);
+
+        Choose(strong);
+        EXPECT_EQ(dialog.ChosenForm(), EncryptionForm::Strong);
+        EXPECT_FALSE(warning.IsShown());
+        Choose(compatible);
+        EXPECT_EQ(dialog.ChosenForm(), EncryptionForm::Compatible);
+        EXPECT_TRUE(warning.IsShown());
+        // Saving plain, the form is not asked for.
+        Tick(Control<wxCheckBox>(dialog, FileEncryptionDialog::kEncryptId), false);
+        EXPECT_FALSE(strong.IsEnabled());
+        EXPECT_FALSE(compatible.IsEnabled());
+        EXPECT_FALSE(warning.IsShown());
+    }
 }
 
 // The text the button's pop-up shows, or "(none)" when it shows none.
@@ -178,7 +214,8 @@ std::string Shown(ShowPasswordButton& show) {
 }
 
 TEST(ShowPasswordButton, ShowsWhatIsTypedSoFarAsSelectableText) {
-    FileEncryptionDialog encryption(nullptr, true, Secret("a&b\xE9\x63\x64\x65\x66"));
+    FileEncryptionDialog encryption(nullptr, true, Secret("a&b\xE9\x63\x64\x65\x66"),
+                                    EncryptionForm::Strong);
     encryption.Show();
     auto& show = Control<ShowPasswordButton>(encryption, FileEncryptionDialog::kShowId);
     Type(encryption, FileEncryptionDialog::kSecondEntryId, "second entry");
@@ -261,13 +298,13 @@ TEST(ShowPasswordButton, ThePopupStaysUnderItsRowAndInsideTheWindow) {
 }
 
 TEST(FileEncryptionDialog, OpensWithTheFocusWhereTypingGoesNotOnOk) {
-    FileEncryptionDialog encrypted(nullptr, true, Secret("geheim12"));
+    FileEncryptionDialog encrypted(nullptr, true, Secret("geheim12"), EncryptionForm::Strong);
     encrypted.Show();
     EXPECT_TRUE(WaitFor([&] { return First(encrypted).HasFocus(); }, 3000));
     EXPECT_FALSE(Control<wxButton>(encrypted, wxID_OK).HasFocus());
     encrypted.Hide();
 
-    FileEncryptionDialog plain(nullptr, false, SecretString());
+    FileEncryptionDialog plain(nullptr, false, SecretString(), EncryptionForm::Strong);
     plain.Show();
     auto& encrypt = Control<wxCheckBox>(plain, FileEncryptionDialog::kEncryptId);
     EXPECT_TRUE(WaitFor([&] { return encrypt.HasFocus(); }, 3000));

@@ -34,6 +34,7 @@ PreferenceValues Changed() {
     values.telnetPath = "/usr/bin/telnet";
     values.printAtm = 8;
     values.printNotes = 9;
+    values.encryptNewFilesAs = 1;
     return values;
 }
 
@@ -45,6 +46,8 @@ TEST_F(PreferenceValuesTest, AFreshStoreGivesTheDefaultsWithBothPrintValuesOn) {
     EXPECT_EQ(values.automaticSaveMinutes, "10");
     EXPECT_EQ(values.showPasswordAlways, 0);
     EXPECT_EQ(values.dateFormat, 0);
+    EXPECT_EQ(values.encryptNewFilesAs, 0);
+    EXPECT_EQ(FormForNewFiles(), EncryptionForm::Strong);
     for (long flag : {values.checkOpenFiles, values.launchWebBrowser, values.launchFtp,
                       values.launchEmail, values.launchTelnet, values.launchNewsReader}) {
         EXPECT_EQ(flag, 0);
@@ -86,12 +89,17 @@ TEST_F(PreferenceValuesTest, EveryValueSurvivesSavingAndReopeningTheStore) {
     EXPECT_EQ(read.telnetPath, saved.telnetPath);
     EXPECT_EQ(read.printAtm, saved.printAtm);
     EXPECT_EQ(read.printNotes, saved.printNotes);
+    EXPECT_EQ(read.encryptNewFilesAs, saved.encryptNewFilesAs);
 
     // The other program parts read the same entries.
     EXPECT_EQ(Read(kDateFormat), -1);
     EXPECT_EQ(Read(kAutomaticSave), "25 min");
     EXPECT_EQ(Read(kLaunchTelnet), 6);
     EXPECT_EQ(Read(kHelpProgFilePath), saved.helpProgPath);
+    EXPECT_EQ(FormForNewFiles(), EncryptionForm::Compatible);
+    // Only 1 asks for the compatible form.
+    Write(kEncryptNewFilesAs, 2);
+    EXPECT_EQ(FormForNewFiles(), EncryptionForm::Strong);
 }
 
 TEST_F(PreferenceValuesTest, TheEmailLaunchAndThePrintedNotesAreSeparateValues) {

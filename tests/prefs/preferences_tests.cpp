@@ -9,6 +9,7 @@
 #include <wx/bookctrl.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/choice.h>
 #include <wx/config.h>
 #include <wx/filedlg.h>
 #include <wx/listbox.h>
@@ -152,6 +153,9 @@ TEST_F(PreferencesSheet, AFreshStoreShowsTheDefaults) {
     EXPECT_EQ(Control<wxSpinCtrl>(sheet, kGeneralPage, General::kClearClipboardId).GetValue(), 10);
     EXPECT_EQ(Control<wxSpinCtrl>(sheet, kGeneralPage, General::kLockIdleMinutesId).GetValue(), 0);
     EXPECT_TRUE(Control<wxCheckBox>(sheet, kGeneralPage, General::kLockWithScreenId).GetValue());
+    EXPECT_EQ(
+        Control<wxChoice>(sheet, kGeneralPage, General::kEncryptNewFilesId).GetStringSelection(),
+        "Strong");
 
     for (int id :
          {StartUp::kOpenRecentFileId, StartUp::kLaunchWebBrowserId, StartUp::kLaunchFtpId,
@@ -171,6 +175,7 @@ TEST_F(PreferencesSheet, TheMinutesFollowTheSpinAndAreEditableOnlyWhenOpenedTick
     values.automaticSaveCheck = 1;
     values.automaticSaveMinutes = "often";
     values.dateFormat = 12;
+    values.encryptNewFilesAs = 2;  // shown as strong, and kept unless changed
     CPrefPropertySheet sheet(nullptr, values);
     auto& minutes = Control<wxTextCtrl>(sheet, kGeneralPage, General::kMinutesId);
     auto& spin = Control<wxSpinButton>(sheet, kGeneralPage, General::kMinutesSpinId);
@@ -190,6 +195,7 @@ TEST_F(PreferencesSheet, TheMinutesFollowTheSpinAndAreEditableOnlyWhenOpenedTick
     ASSERT_TRUE(sheet.TransferDataFromWindow());
     EXPECT_EQ(sheet.Values().automaticSaveMinutes, "7");
     EXPECT_EQ(sheet.Values().dateFormat, -1);
+    EXPECT_EQ(sheet.Values().encryptNewFilesAs, 2);
 
     values.automaticSaveCheck = 0;
     CPrefPropertySheet unticked(nullptr, values);
@@ -210,6 +216,8 @@ int ChangeEveryPage(CPrefPropertySheet* sheet, int answer) {
     Control<wxSpinCtrl>(*sheet, kGeneralPage, General::kClearClipboardId).SetValue(0);
     Control<wxSpinCtrl>(*sheet, kGeneralPage, General::kLockIdleMinutesId).SetValue(15);
     Control<wxCheckBox>(*sheet, kGeneralPage, General::kLockWithScreenId).SetValue(false);
+    Control<wxChoice>(*sheet, kGeneralPage, General::kEncryptNewFilesId)
+        .SetStringSelection("Compatible");
     Control<wxCheckBox>(*sheet, kStartUpPage, StartUp::kLaunchEmailId).SetValue(true);
     Control<wxTextCtrl>(*sheet, kPathsPage, Paths::kTelnetPathId).ChangeValue("/usr/bin/telnet");
     Control<wxCheckBox>(*sheet, kPrintPage, Print::kPrintNotesId).SetValue(false);
@@ -226,7 +234,8 @@ TEST_F(PreferencesSheet, OkStoresWhatTheSheetShowsAndCancelStoresNothing) {
     for (const char* entry :
          {"/General Preferences/Clear Clipboard Seconds",
           "/General Preferences/Lock After Idle Minutes",
-          "/General Preferences/Lock When Screen Locks", "/Internet Preferences/Choose Web Browser",
+          "/General Preferences/Lock When Screen Locks",
+          "/General Preferences/Encrypt New Files As", "/Internet Preferences/Choose Web Browser",
           "/Internet Preferences/Automatic Save", "/Internet Preferences/Date Format",
           "/Internet Preferences/Telnet File Path", "/Start Up Preferences/Print Notes",
           "/Print Preferences/Print Notes", "/Print Preferences/Print ATM"}) {
@@ -244,6 +253,7 @@ TEST_F(PreferencesSheet, OkStoresWhatTheSheetShowsAndCancelStoresNothing) {
     EXPECT_EQ(Read(kClearClipboardSeconds), 0);
     EXPECT_EQ(Read(kLockAfterIdleMinutes), 15);
     EXPECT_EQ(Read(kLockWhenScreenLocks), 0);
+    EXPECT_EQ(Read(kEncryptNewFilesAs), 1);
     EXPECT_EQ(Read(kLaunchEmail), 1);
     EXPECT_EQ(Read(kTelnetFilePath), "/usr/bin/telnet");
     EXPECT_EQ(Read(kPrintNotes), 0);
