@@ -1,0 +1,28 @@
+#include <sys/stat.h>
+
+#include "support/file_access.h"
+
+namespace quillox::testing {
+
+namespace {
+
+unsigned ModeOf(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 010000;
+}
+
+}  // namespace
+
+std::string AccessOf(const std::string& path) {
+    return std::to_string(ModeOf(path));
+}
+
+bool OwnerOnly(const std::string& path) {
+    return ModeOf(path) == 0600;
+}
+
+void OpenToEveryone(const std::string& path) {
+    ::chmod(path.c_str(), 0666);
+}
+
+}  // namespace quillox::testing
