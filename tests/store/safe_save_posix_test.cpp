@@ -36,6 +36,17 @@ TEST_F(SafeSaveTest, AFailedWriteLeavesTheTargetAndNoTemporaryFile) {
     EXPECT_EQ(EntriesInFolder(), 1u);
 }
 
+TEST_F(SafeSaveTest, AReplacedFileKeepsItsMode) {
+    const fs::path shared = folder_ / "shared.qxf";
+    Write(shared, "old content that is longer");
+    ::chmod(shared.c_str(), 0640);
+    std::string error;
+    ASSERT_TRUE(Save(shared, "new", error)) << error;
+    struct stat info {};
+    ASSERT_EQ(::stat(shared.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
+
 TEST_F(SafeSaveTest, PipesAndAFullDiskAreCausesOfFailures) {
     SaveFailure failure;
     const fs::path shared = folder_ / "export.txt";

@@ -13,12 +13,11 @@ unsigned ModeOf(const std::string& path) {
 
 }  // namespace
 
-std::string AccessOf(const std::string& path) {
-    return std::to_string(ModeOf(path));
-}
-
-bool OwnerOnly(const std::string& path) {
-    return ModeOf(path) == 0600;
+::testing::AssertionResult OwnerOnly(const std::string& path) {
+    if (ModeOf(path) == 0600) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << path << " has mode " << std::oct << ModeOf(path);
 }
 
 void OpenToEveryone(const std::string& path) {

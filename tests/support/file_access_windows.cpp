@@ -48,8 +48,7 @@ std::vector<unsigned char> CurrentUser() {
     return known ? user : std::vector<unsigned char>{};
 }
 
-}  // namespace
-
+// The access list in the system's own notation.
 std::string AccessOf(const std::string& path) {
     PACL list = nullptr;
     const Descriptor descriptor = ReadAccess(path, list);
@@ -64,27 +63,44 @@ std::string AccessOf(const std::string& path) {
     return std::string(wide.begin(), wide.end());
 }
 
-// Protected from what the folder would pass on, with a single entry that
-// lets the current user in.
-bool OwnerOnly(const std::string& path) {
+// Every entry that lets anyone in names the current user or the system
+// itself, and one names the user. A list that inherits nothing holds just
+// the user's entry; Wine shows a file's list as its POSIX mode, where the
+// system is always there.
+bool GrantsTheUserAlone(const std::string& path) {
     PACL list = nullptr;
     const Descriptor descriptor = ReadAccess(path, list);
-    SECURITY_DESCRIPTOR_CONTROL control = 0;
-    DWORD revision = 0;
-    if (!descriptor || list == nullptr || list->AceCount != 1 ||
-        !GetSecurityDescriptorControl(descriptor.get(), &control, &revision) ||
-        (control & SE_DACL_PROTECTED) == 0) {
-        return false;
-    }
-    void* entry = nullptr;
     const std::vector<unsigned char> user = CurrentUser();
-    if (user.empty() || !GetAce(list, 0, &entry) ||
-        static_cast<ACE_HEADER*>(entry)->AceType != ACCESS_ALLOWED_ACE_TYPE) {
+    if (!descriptor || list == nullptr || user.empty()) {
         return false;
     }
-    const auto* allowed = static_cast<ACCESS_ALLOWED_ACE*>(entry);
-    return EqualSid(const_cast<DWORD*>(&allowed->SidStart),
-                    reinterpret_cast<const TOKEN_USER*>(user.data())->User.Sid) != 0;
+    const PSID userSid = reinterpret_cast<const TOKEN_USER*>(user.data())->User.Sid;
+    bool userIn = false;
+    for (DWORD index = 0; index < list->AceCount; ++index) {
+        void* entry = nullptr;
+        if (!GetAce(list, index, &entry)) {
+            return false;
+        }
+        if (static_cast<ACE_HEADER*>(entry)->AceType != ACCESS_ALLOWED_ACE_TYPE) {
+            continue;
+        }
+        const PSID sid = &static_cast<ACCESS_ALLOWED_ACE*>(entry)->SidStart;
+        if (EqualSid(sid, userSid)) {
+            userIn = true;
+        } else if (!IsWellKnownSid(sid, WinLocalSystemSid)) {
+            return false;
+        }
+    }
+    return userIn;
+}
+
+}  // namespace
+
+::testing::AssertionResult OwnerOnly(const std::string& path) {
+    if (GrantsTheUserAlone(path)) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << path << " has the access list " << AccessOf(path);
 }
 
 void OpenToEveryone(const std::string& path) {
