@@ -1,8 +1,7 @@
-// Hostile inputs and outputs that POSIX systems have: pipes and devices as
-// inputs, symbolic links as outputs, a full disk and a broken pipe on
+// Hostile inputs and outputs that POSIX systems have: an endless device as
+// input, symbolic links as outputs, a full disk and a broken pipe on
 // standard output.
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -15,17 +14,13 @@ namespace {
 
 using PosixHardeningTest = CliTest;
 
-TEST_F(PosixHardeningTest, PipesAndDevicesAreRefusedAsInputAndLeaveTheOutput) {
+TEST_F(PosixHardeningTest, AnEndlessDeviceIsRefusedAsInputAndLeavesTheOutput) {
     const std::string out = SampleFile();
     const Bytes before = ReadFile(out);
-    const std::string fifo = Path("pipe.qxf");
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    for (const std::string& in : {std::string("/dev/zero"), fifo}) {
-        const CliRun run = Call({"convert", in, out, "--plain"});
-        EXPECT_EQ(run.status, 1) << in;
-        EXPECT_EQ(run.err, in + " is not a regular file.\nFailed to open document.\n");
-        EXPECT_EQ(ReadFile(out), before) << in;
-    }
+    const CliRun run = Call({"convert", "/dev/zero", out, "--plain"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "/dev/zero is not a regular file.\nFailed to open document.\n");
+    EXPECT_EQ(ReadFile(out), before);
 }
 
 TEST_F(PosixHardeningTest, OutputsFollowSymbolicLinks) {

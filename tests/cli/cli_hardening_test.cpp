@@ -4,6 +4,7 @@
 
 #include "cli/cli_fixture.h"
 #include "store/file_messages.h"
+#include "support/special_files.h"
 
 namespace quillox::cli {
 namespace {
@@ -36,14 +37,18 @@ class HardeningTest : public CliTest {
     }
 };
 
-TEST_F(HardeningTest, AFolderIsRefusedAsInputAndLeavesTheOutput) {
+TEST_F(HardeningTest, InputsThatAreNoRegularFileAreRefusedAndLeaveTheOutput) {
     const std::string out = SampleFile();
     const Bytes before = ReadFile(out);
     fs::create_directory(Path("folder.qxf"));
-    const CliRun run = Call({"convert", Path("folder.qxf"), out, "--plain"});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, Path("folder.qxf") + " is not a regular file.\nFailed to open document.\n");
-    EXPECT_EQ(ReadFile(out), before);
+    std::vector<std::string> inputs = testing::MakeSpecialFiles(folder_);
+    inputs.push_back(Path("folder.qxf"));
+    for (const std::string& in : inputs) {
+        const CliRun run = Call({"convert", in, out, "--plain"});
+        EXPECT_EQ(run.status, 1) << in;
+        EXPECT_EQ(run.err, in + " is not a regular file.\nFailed to open document.\n");
+        EXPECT_EQ(ReadFile(out), before) << in;
+    }
 }
 
 TEST_F(HardeningTest, OversizedEncryptedPayloadsAreDamagedFiles) {

@@ -4,16 +4,21 @@
 
 #include "store/file_messages.h"
 #include "store/input_file_fixture.h"
+#include "support/special_files.h"
 
 namespace quillox::testing {
 namespace {
 
 TEST_F(InputFileTest, OnlyRegularFilesAreRead) {
-    // A directory must not be taken for a huge file.
-    const PathLoad folder = LoadPath(folder_.string());
-    EXPECT_FALSE(folder.ok);
-    EXPECT_EQ(folder.messages,
-              std::vector<std::string>{folder_.string() + " is not a regular file."});
+    // A directory must not be taken for a huge file, nor a device for an
+    // empty collection; a pipe without a writer must not block.
+    std::vector<std::string> others = MakeSpecialFiles(folder_);
+    others.push_back(folder_.string());
+    for (const std::string& path : others) {
+        const PathLoad run = LoadPath(path);
+        EXPECT_FALSE(run.ok) << path;
+        EXPECT_EQ(run.messages, std::vector<std::string>{path + " is not a regular file."});
+    }
 
     const PathLoad missing = LoadPath((folder_ / "absent.qxf").string());
     EXPECT_FALSE(missing.ok);
