@@ -1,5 +1,4 @@
 // Starting the program and opening files into it.
-#include <sys/stat.h>
 #include <wx/choice.h>
 #include <wx/filedlg.h>
 #include <wx/filehistory.h>
@@ -16,6 +15,7 @@
 #include "app/splash_window.h"
 #include "document/decryption_password_dialog.h"
 #include "prefs/settings.h"
+#include "support/special_files.h"
 #include "ui/command_ids.h"
 
 using namespace quillox;
@@ -145,11 +145,9 @@ TEST_F(AppTest, RecentEntriesAndOpenThatNameNoRegularFileSaySo) {
     // to (opening it must not wait) and a device. File Open takes the same
     // way, but GTK's file chooser does not reliably hand such a name back.
     const std::string folder = Path("folder.qxe");
-    const std::string fifo = Path("fifo.qxe");
-    const std::string device = Path("device.qxe");
     std::filesystem::create_directory(folder);
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    std::filesystem::create_symlink("/dev/null", device);
+    std::vector<std::string> others = quillox::testing::MakeSpecialFiles(folder_);
+    others.insert(others.begin(), folder);
     const std::string plain = WriteFile("plain.qxf", {{0, "kept"}});
     wxFileHistory* history = Manager()->GetFileHistory();
     const auto recentCommand = [history](const std::string& path) -> int {
@@ -160,7 +158,7 @@ TEST_F(AppTest, RecentEntriesAndOpenThatNameNoRegularFileSaySo) {
         }
         return wxID_NONE;
     };
-    for (const std::string& path : {folder, fifo, device}) {
+    for (const std::string& path : others) {
         SCOPED_TRACE(path);
         const wxString refusal = wxString(path) + " is not a regular file.";
         history->AddFileToHistory(path);
@@ -190,7 +188,9 @@ TEST_F(AppTest, RecentEntriesAndOpenThatNameNoRegularFileSaySo) {
                   ExpectMessage("Failed to open document."));
     EXPECT_EQ(Manager()->GetDocumentsVector().size(), 1u);
     EXPECT_EQ(Column(0), std::vector<std::string>{"kept"});
-    for (const std::string& path : {folder, fifo, device, plain, damaged}) {
+    others.push_back(plain);
+    others.push_back(damaged);
+    for (const std::string& path : others) {
         history->RemoveFileFromHistory(static_cast<size_t>(recentCommand(path) - wxID_FILE1));
     }
 }

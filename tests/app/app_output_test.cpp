@@ -1,5 +1,4 @@
 // Export To Text and Export To XML, driven through the menus.
-#include <sys/stat.h>
 #include <wx/filedlg.h>
 #include <wx/stdpaths.h>
 #include <filesystem>
@@ -9,6 +8,7 @@
 #include "app/app_fixture.h"
 #include "output/text_export.h"
 #include "prefs/settings.h"
+#include "support/file_access.h"
 #include "ui/command_ids.h"
 
 using namespace quillox;
@@ -18,12 +18,6 @@ namespace {
 std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-unsigned PermissionsOf(const std::string& path) {
-    struct stat status {};
-    EXPECT_EQ(::stat(path.c_str(), &status), 0);
-    return status.st_mode & 0777u;
 }
 
 // Answers an export's Save-as dialog with name after checking what it shows;
@@ -79,7 +73,7 @@ TEST_F(AppTest, ExportToTextWritesTheCardsForTheOwnerOnly) {
     EXPECT_EQ(text.rfind("Filename: cards.qxf\t" + today + "\r\n\r\nWWW SITES\r\n", 0), 0u);
     EXPECT_NE(text.find(" Password  secret\r\n"), std::string::npos);
     EXPECT_NE(text.find("ATM/PIN CARDS"), std::string::npos);
-    EXPECT_EQ(PermissionsOf(exported), 0600u);
+    EXPECT_TRUE(quillox::testing::OwnerOnly(exported));
     EXPECT_FALSE(document->IsModified());
 
     // The print preferences shape the file: no ATM/PIN Cards, no notes. A
@@ -149,7 +143,7 @@ TEST_F(AppTest, ExportToXmlWarnsFirstAndWritesUtf16) {
               std::string::npos)
         << xml;
     EXPECT_NE(xml.find("<Card Name=\"bank\" Category=\"Online Banking\">"), std::string::npos);
-    EXPECT_EQ(PermissionsOf(exported), 0600u);
+    EXPECT_TRUE(quillox::testing::OwnerOnly(exported));
 
     // A failed export says so and leaves the previous file as it was.
     std::filesystem::create_directory(Path("folder.xml"));

@@ -1,6 +1,5 @@
 // Print, Print Preview and Print Setup, driven through the menus, the
 // toolbar and the keys; the pages read back from PostScript files.
-#include <sys/stat.h>
 #include <wx/generic/printps.h>
 #include <wx/generic/prntdlgg.h>
 #include <wx/print.h>
@@ -17,18 +16,13 @@
 #include "app/printed_pages.h"
 #include "output/card_printout.h"
 #include "store/file_mask.h"
+#include "support/file_access.h"
 #include "ui/command_ids.h"
 
 using namespace quillox;
 using namespace quillox::testing;
 
 namespace {
-
-unsigned PermissionsOf(const std::string& path) {
-    struct stat status {};
-    EXPECT_EQ(::stat(path.c_str(), &status), 0);
-    return status.st_mode & 0777u;
-}
 
 ExpectDialog<wxPrintDialogBase> CancelPrintDialog() {
     return ExpectDialog<wxPrintDialogBase>([](wxPrintDialogBase*) { return wxID_CANCEL; });
@@ -151,7 +145,7 @@ TEST_F(AppTest, PrintingToAPostScriptFileShowsHeaderCardsAndPageNumbers) {
     output::CardPrintout printout(*document, Frame()->PageSetup());
     ASSERT_TRUE(PrintToPostScript(file, wxPORTRAIT, printout));
     // The umask set at start keeps the paper copy of the secrets to the owner.
-    EXPECT_EQ(PermissionsOf(file), 0600u);
+    EXPECT_TRUE(quillox::testing::OwnerOnly(file));
 
     const int pageCount = static_cast<int>(printout.Pages().size());
     ASSERT_GE(pageCount, 2);

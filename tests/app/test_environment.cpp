@@ -2,7 +2,9 @@
 
 #include <unistd.h>
 #include <cstdlib>
-#include <fstream>
+
+#include "app/stand_ins.h"
+#include "support/own_settings.h"
 
 namespace fs = std::filesystem;
 
@@ -17,7 +19,6 @@ fs::path& Root() {
 
 fs::path PrepareTestEnvironment(const std::string& prefix) {
     Root() = fs::temp_directory_path() / (prefix + std::to_string(::getpid()));
-    const fs::path config = Root() / "config";
     const fs::path runtime = Root() / "runtime";
     fs::remove_all(Root());
     // Leave nothing behind in the temporary folder, however the tests end.
@@ -25,26 +26,11 @@ fs::path PrepareTestEnvironment(const std::string& prefix) {
         std::error_code ignored;
         fs::remove_all(Root(), ignored);
     });
-    fs::create_directories(config);
     fs::create_directories(runtime);
-    fs::create_directories(TestProgramsFolder());
     fs::permissions(runtime, fs::perms::owner_all);
-    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-    const char* path = std::getenv("PATH");
-    setenv("PATH", (TestProgramsFolder().string() + ":" + (path != nullptr ? path : "")).c_str(),
-           1);
-    WriteTestProgram("firefox", "exit 0\n");
+    if (!quillox::testing::UseOwnSettings(Root())) {
+        std::abort();
+    }
+    PrepareStandIns(Root(), runtime);
     return runtime;
-}
-
-fs::path TestProgramsFolder() {
-    return Root() / "programs";
-}
-
-void WriteTestProgram(const std::string& name, const std::string& body) {
-    const fs::path path = TestProgramsFolder() / name;
-    fs::remove(path);
-    std::ofstream(path) << "#!/bin/sh\n" << body;
-    fs::permissions(path, fs::perms::owner_all);
 }

@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 #include <libxml/parser.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
+#include <clocale>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -11,6 +10,8 @@
 #include <sstream>
 
 #include "cli/cli_fixture.h"
+#include "support/environment.h"
+#include "support/file_access.h"
 
 namespace quillox::cli {
 namespace {
@@ -26,10 +27,10 @@ class ExportCommandTest : public CliTest {
     void SetUp() override {
         CliTest::SetUp();
         // The heading's date in the C locale's short form, whatever the machine's.
-        ::setenv("LC_ALL", "C", 1);
+        testing::SetEnvironment("LC_ALL", "C");
     }
     void TearDown() override {
-        ::unsetenv("LC_ALL");
+        testing::UnsetEnvironment("LC_ALL");
         CliTest::TearDown();
     }
 
@@ -60,11 +61,17 @@ class ExportCommandTest : public CliTest {
     }
 };
 
+// Today in the short form of the locale the environment selects: LC_ALL on
+// POSIX systems, the user's regional settings on Windows.
 std::string Today() {
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    std::setlocale(LC_ALL, "");
     const std::time_t now = std::time(nullptr);
-    char buffer[32];
-    return std::string(buffer,
-                       std::strftime(buffer, sizeof buffer, "%m/%d/%y", std::localtime(&now)));
+    char buffer[64];
+    const std::string today(buffer,
+                            std::strftime(buffer, sizeof buffer, "%x", std::localtime(&now)));
+    std::setlocale(LC_ALL, previous.c_str());
+    return today;
 }
 
 std::string Section(const std::string& heading, const std::string& cards = "") {
@@ -122,9 +129,7 @@ TEST_F(ExportCommandTest, TextExportOfAFileByTheIndependentWriter) {
                               Section("SERIAL NUMBERS") + Section("MEMBERSHIP NUMBERS") +
                               Section("MISCELLANEOUS");
     EXPECT_EQ(Read(out), before + Section("ATM/PIN CARDS", atm) + after);
-    struct stat info {};
-    ASSERT_EQ(::stat(out.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    EXPECT_TRUE(testing::OwnerOnly(out));
 
     // Notes and the ATM/PIN section dropped on request, under another title.
     run = Call({"export", file, out, "--no-atm", "--text", "--no-notes", "--title", "Mine"});

@@ -232,7 +232,9 @@ TEST(ShowPasswordButton, ShowsWhatIsTypedSoFarAsSelectableText) {
     // Under the first entry, inside the dialog, clear of its buttons.
     const wxRect popup = show.Popup()->GetScreenRect();
     const wxRect first = First(encryption).GetScreenRect();
-    EXPECT_EQ(popup.GetTopLeft(), wxPoint(first.GetLeft(), show.GetScreenRect().GetBottom() + 1));
+    // Right under the row of entry and button, whichever of them reaches lower.
+    EXPECT_EQ(popup.GetTopLeft(),
+              wxPoint(first.GetLeft(), first.Union(show.GetScreenRect()).GetBottom() + 1));
     const wxRect inside(encryption.ClientToScreen(wxPoint(0, 0)), encryption.GetClientSize());
     EXPECT_TRUE(inside.Contains(popup))
         << inside.x << "," << inside.y << " " << inside.width << "x" << inside.height;

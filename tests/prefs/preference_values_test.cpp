@@ -121,7 +121,7 @@ TEST_F(PreferenceValuesTest, TheEmailLaunchAndThePrintedNotesAreSeparateValues) 
 }
 
 TEST_F(PreferenceValuesTest, DateFormatSamplesRenderTheDateInEveryFormatInOrder) {
-    ::setenv("TZ", "UTC", 1);
+    testing::SetEnvironment("TZ", "UTC");
     ::tzset();
     // Late morning, so that a wrong time zone would not move the day.
     const MacTime tuesday = MacTimeFromDate(2003, 3, 4) + 10 * 3600;

@@ -29,6 +29,7 @@
 #include "prefs/preferences_sheet.h"
 #include "prefs/print_xml_page.h"
 #include "prefs/settings.h"
+#include "support/own_settings.h"
 #include "ui/gui_test_support.h"
 
 namespace {
@@ -39,7 +40,9 @@ class PreferencesTestApp : public wxApp {
     bool OnInit() override {
         folder_ = std::filesystem::temp_directory_path() /
                   ("quillox-preferences-" + std::to_string(::getpid()));
-        wxSetEnv("XDG_CONFIG_HOME", folder_.string());
+        if (!quillox::testing::UseOwnSettings(folder_)) {
+            return false;
+        }
         quillox::prefs::InstallSettingsStore();
         return true;
     }
@@ -268,7 +271,8 @@ ExpectDialog<wxFileDialog> PickFile(const wxString& path) {
     return ExpectDialog<wxFileDialog>([path](wxFileDialog* dialog) {
         EXPECT_EQ(dialog->GetMessage(), "Find Internet Applications Paths");
         EXPECT_EQ(dialog->GetWildcard(), "Executable Files (*.exe)|*.exe|All Files|*.*");
-        EXPECT_EQ(dialog->GetFilterIndex(), 1);
+        // Programs have ".exe" on Windows alone; elsewhere all files show.
+        EXPECT_EQ(dialog->GetFilterIndex(), wxGetOsVersion() & wxOS_WINDOWS ? 0 : 1);
         dialog->SetPath(path);
         return wxID_OK;
     });

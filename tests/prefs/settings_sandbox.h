@@ -2,14 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
 #include <wx/config.h>
 
 #include "store/test_folder.h"
+#include "support/environment.h"
+#include "support/own_settings.h"
 
 namespace quillox::testing {
 
@@ -20,8 +20,8 @@ class SettingsSandbox : public ::testing::Test {
     void SetUp() override {
         root_ = FreshTestFolder("quillox-prefs-");
         std::filesystem::create_directories(root_ / "home");
-        ::setenv("HOME", (root_ / "home").c_str(), 1);
-        ::setenv("XDG_CONFIG_HOME", (root_ / "config").c_str(), 1);
+        SetEnvironment("HOME", (root_ / "home").string());
+        ASSERT_TRUE(UseOwnSettings(root_));
     }
     void TearDown() override {
         delete wxConfigBase::Set(nullptr);

@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-
-#include <wx/fileconf.h>
-#include <wx/log.h>
+#include <memory>
 
 #include "prefs/settings.h"
 #include "prefs/settings_sandbox.h"
+#include "prefs/users_settings_store.h"
 
 namespace quillox::prefs {
 namespace {
@@ -63,14 +61,6 @@ wxString StringValue(std::size_t i) {
            wxString::Format("%zu ", i);
 }
 
-class CountingLog : public wxLog {
-  public:
-    int messages = 0;
-
-  protected:
-    void DoLogRecord(wxLogLevel, const wxString&, const wxLogRecordInfo&) override { ++messages; }
-};
-
 using SettingsTest = testing::SettingsSandbox;
 
 TEST_F(SettingsTest, FreshStoreReadsTheDefaults) {
@@ -111,17 +101,15 @@ TEST_F(SettingsTest, ValuesPersistInTheUsersFileUnderTheirSections) {
         EXPECT_EQ(Read(kStrings[i].setting), StringValue(i)) << kStrings[i].path;
     }
 
-    const fs::path file = root_ / "config" / "Quillox" / "Quillox.conf";
-    ASSERT_TRUE(fs::is_regular_file(file));
-    // Read back by plain path: each section is a group of the file.
-    wxFileConfig raw(wxEmptyString, wxEmptyString, file.string(), wxEmptyString,
-                     wxCONFIG_USE_LOCAL_FILE);
-    raw.SetExpandEnvVars(false);
+    // Read back by plain path: each section is a group of the user's store.
+    const std::unique_ptr<wxConfigBase> raw = testing::UsersSettingsStore(root_);
+    ASSERT_TRUE(raw);
+    raw->SetExpandEnvVars(false);
     for (std::size_t i = 0; i < std::size(kInts); ++i) {
-        EXPECT_EQ(raw.Read(kInts[i].path, -1L), IntValue(i)) << kInts[i].path;
+        EXPECT_EQ(raw->Read(kInts[i].path, -1L), IntValue(i)) << kInts[i].path;
     }
     for (std::size_t i = 0; i < std::size(kStrings); ++i) {
-        EXPECT_EQ(raw.Read(kStrings[i].path, wxString()), StringValue(i)) << kStrings[i].path;
+        EXPECT_EQ(raw->Read(kStrings[i].path, wxString()), StringValue(i)) << kStrings[i].path;
     }
 }
 
@@ -133,42 +121,6 @@ TEST_F(SettingsTest, TextWhereANumberBelongsReadsAsTheDefault) {
     EXPECT_EQ(Read(kChooseWebBrowser), 1);
     EXPECT_EQ(Read(kPrintAtm), 1);
     EXPECT_EQ(Read(kDateFormat, 5), 5);
-}
-
-TEST_F(SettingsTest, WithoutXdgConfigHomeTheFileLivesInHomeConfig) {
-    const fs::path folder = root_ / "home" / ".config";
-    for (const bool unset : {true, false}) {
-        if (unset) {
-            ::unsetenv("XDG_CONFIG_HOME");
-        } else {
-            ::setenv("XDG_CONFIG_HOME", "", 1);
-        }
-        InstallSettingsStore();
-        Write(kDateFormat, 4);
-        EXPECT_TRUE(fs::is_regular_file(folder / "Quillox" / "Quillox.conf")) << unset;
-        InstallSettingsStore();
-        EXPECT_EQ(Read(kDateFormat), 4) << unset;
-        fs::remove_all(folder);
-    }
-}
-
-TEST_F(SettingsTest, StoreThatCannotBeWrittenFailsSilently) {
-    // A file where the folder belongs: nothing can be created beneath it.
-    std::ofstream(root_ / "config") << "not a folder";
-    CountingLog log;
-    wxLog* previous = wxLog::SetActiveTarget(&log);
-    InstallSettingsStore();
-    Write(kDateFormat, 5);
-    Write(kAutomaticSave, "20");
-    delete wxConfigBase::Set(nullptr);
-    wxLog::SetActiveTarget(previous);
-    EXPECT_EQ(log.messages, 0);
-
-    // Without a store nothing is stored and no store is made up on the spot.
-    Write(kDateFormat, 5);
-    EXPECT_EQ(Read(kDateFormat), 0);
-    EXPECT_EQ(Read(kAutomaticSave), "10");
-    EXPECT_EQ(wxConfigBase::Get(false), nullptr);
 }
 
 }  // namespace

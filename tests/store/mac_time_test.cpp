@@ -6,6 +6,7 @@
 #include <string>
 
 #include "store/mac_time.h"
+#include "support/environment.h"
 
 namespace quillox {
 namespace {
@@ -16,14 +17,14 @@ class MacTimeTest : public ::testing::Test {
     void SetUp() override {
         const char* zone = std::getenv("TZ");
         savedZone_ = zone ? std::optional<std::string>(zone) : std::nullopt;
-        setenv("TZ", "UTC", 1);
+        testing::SetEnvironment("TZ", "UTC");
         tzset();
     }
     void TearDown() override {
         if (savedZone_) {
-            setenv("TZ", savedZone_->c_str(), 1);
+            testing::SetEnvironment("TZ", *savedZone_);
         } else {
-            unsetenv("TZ");
+            testing::UnsetEnvironment("TZ");
         }
         tzset();
     }

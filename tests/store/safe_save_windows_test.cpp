@@ -1,121 +1,46 @@
-// The safe save on Windows: wide-character paths, a file another program
-// holds open, and clear text that only its owner may read.
-#include <aclapi.h>
-#include <gtest/gtest.h>
+// Saving on Windows: devices, files other programs hold open, and names
+// beyond the ANSI code page.
 #include <windows.h>
 
-#include <string>
+#include <gtest/gtest.h>
 
-#include "store/card_file.h"
-#include "store/owner_only_security_windows.h"
-#include "store/safe_save.h"
-#include "store/wide_text_windows.h"
+#include <filesystem>
+
+#include "store/safe_save_fixture.h"
 
 namespace quillox {
 namespace {
 
-std::string TemporaryFolder(const std::string& name) {
-    wchar_t base[MAX_PATH + 1];
-    GetTempPathW(MAX_PATH + 1, base);
-    const std::string folder = NarrowToUtf8(std::wstring(base)) + name;
-    CreateDirectoryW(WidenUtf8(folder).c_str(), nullptr);
-    return folder;
-}
+namespace fs = std::filesystem;
+using testing::SafeSaveTest;
 
-std::string Contents(const std::string& path) {
-    HANDLE file = CreateFileW(WidenUtf8(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    std::string bytes(4096, '\0');
-    DWORD got = 0;
-    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
-    CloseHandle(file);
-    bytes.resize(got);
-    return bytes;
-}
-
-bool Save(const std::string& path, const std::string& bytes, SafeSaveOptions options = {}) {
+TEST_F(SafeSaveTest, DevicesAndFilesHeldOpenWithoutSharingAreNotReplaced) {
     SaveFailure failure;
-    return WriteFileSafely(path, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(),
-                           options, failure);
+    EXPECT_FALSE(SaveOwnerOnly("NUL", "data", failure));
+    EXPECT_EQ(failure.cause, FileErrorCause::NotRegularFile);
+
+    const fs::path held = folder_ / "held.qxf";
+    Write(held, "in use");
+    HANDLE other = CreateFileW(held.wstring().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(other, INVALID_HANDLE_VALUE);
+    std::string error;
+    EXPECT_FALSE(Save(held, "new", error));
+    EXPECT_EQ(error.rfind("Cannot save the file " + held.string() + ": ", 0), 0u) << error;
+    CloseHandle(other);
+    EXPECT_EQ(Read(held), "in use");
+    EXPECT_EQ(EntriesInFolder(), 1u);
 }
 
-TEST(SafeSaveWindows, CardsRoundTripThroughAFolderAndFileWithWideNames) {
-    const std::string folder = TemporaryFolder("Caf\xc3\xa9 \xe2\x82\xac");
-    const std::string path = folder + "\\cartes \xe2\x82\xac.qxf";
-    CardCollection cards;
-    cards.AddCard(0, std::make_unique<CardRecord>());
-    std::string message;
-    ASSERT_TRUE(SaveCardFileToPath(cards, path, [&](const std::string& m) { message = m; }))
-        << message;
-    CardCollection read;
-    const LoadResult result = LoadCardFileFromPath(path, read, {});
-    EXPECT_TRUE(result.ok);
-    EXPECT_EQ(read.Category(0).Count(), 1);
-    ASSERT_TRUE(Save(path, "second"));
-    EXPECT_EQ(Contents(path), "second");
-}
-
-TEST(SafeSaveWindows, AFileHeldOpenByAnotherProgramIsReportedAndKept) {
-    const std::string path = TemporaryFolder("qx-held") + "\\held.qxf";
-    ASSERT_TRUE(Save(path, "old"));
-    HANDLE held = CreateFileW(WidenUtf8(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    SaveFailure failure;
-    const std::string bytes = "new";
-    EXPECT_FALSE(WriteFileSafely(path, reinterpret_cast<const unsigned char*>(bytes.data()),
-                                 bytes.size(), {}, failure));
-    CloseHandle(held);
-    EXPECT_NE(failure.reason, "");
-    EXPECT_EQ(Contents(path), "old");
-    // Nothing of the failed save stays beside it.
-    WIN32_FIND_DATAW found;
-    HANDLE search =
-        FindFirstFileW(WidenUtf8(TemporaryFolder("qx-held") + "\\.qx-*").c_str(), &found);
-    EXPECT_EQ(search, INVALID_HANDLE_VALUE);
-    FindClose(search);
-}
-
-// Whether acl holds one entry, granting everything to the current user.
-bool GrantsTheUserAlone(PACL acl) {
-    ACL_SIZE_INFORMATION size{};
-    if (acl == nullptr || !GetAclInformation(acl, &size, sizeof size, AclSizeInformation) ||
-        size.AceCount != 1) {
-        return false;
-    }
-    void* ace = nullptr;
-    GetAce(acl, 0, &ace);
-    HANDLE token = nullptr;
-    OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token);
-    unsigned char user[256];
-    DWORD length = sizeof user;
-    GetTokenInformation(token, TokenUser, user, length, &length);
-    CloseHandle(token);
-    const auto* allowed = static_cast<ACCESS_ALLOWED_ACE*>(ace);
-    return allowed->Header.AceType == ACCESS_ALLOWED_ACE_TYPE &&
-           EqualSid(const_cast<DWORD*>(&allowed->SidStart),
-                    reinterpret_cast<TOKEN_USER*>(user)->User.Sid) != 0;
-}
-
-// Wine keeps no access lists of its own on disk, so what the new files are
-// made with is checked where Windows receives it.
-TEST(SafeSaveWindows, ClearTextIsMadeTheOwnersAlone) {
-    OwnerOnlySecurity security;
-    ASSERT_NE(security.Attributes(), nullptr);
-    auto* descriptor =
-        static_cast<PSECURITY_DESCRIPTOR>(security.Attributes()->lpSecurityDescriptor);
-    BOOL present = FALSE;
-    BOOL defaulted = TRUE;
-    PACL acl = nullptr;
-    ASSERT_TRUE(GetSecurityDescriptorDacl(descriptor, &present, &acl, &defaulted));
-    EXPECT_TRUE(present);
-    EXPECT_FALSE(defaulted);
-    EXPECT_TRUE(GrantsTheUserAlone(acl));
-    SECURITY_DESCRIPTOR_CONTROL control = 0;
-    DWORD revision = 0;
-    GetSecurityDescriptorControl(descriptor, &control, &revision);
-    // Nothing the folder grants others is inherited.
-    EXPECT_NE(control & SE_DACL_PROTECTED, 0);
+TEST_F(SafeSaveTest, NamesOutsideTheAnsiCodePageAreSavedUnderThatName) {
+    const std::string name = "caf\xC3\xA9 \xD0\x9A\xE2\x82\xAC.qxf";
+    const fs::path path = folder_ / fs::u8path(name);
+    std::string error;
+    ASSERT_TRUE(WriteFileSafely(folder_.u8string() + "\\" + name,
+                                reinterpret_cast<const unsigned char*>("cards"), 5, error))
+        << error;
+    EXPECT_EQ(Read(path), "cards");
+    EXPECT_EQ(EntriesInFolder(), 1u);
 }
 
 }  // namespace

@@ -15,12 +15,14 @@
 #include <wx/timer.h>
 #include <wx/utils.h>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "support/own_settings.h"
 #include "ui/gui_test_support.h"
 
 void ProcessPendingEvents() {
@@ -139,15 +141,14 @@ class UnansweredDialogs : public wxModalDialogHook {
 
 // Settings of the test program's own, unless it makes its own: no window
 // test reads or writes the user's.
-void UseOwnSettings() {
+bool UseProgramsOwnSettings() {
     static const fs::path root =
         fs::temp_directory_path() / ("quillox-gui-tests-" + std::to_string(::getpid()));
-    fs::create_directories(root / "config");
-    ::setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
     std::atexit([] {
         std::error_code ignored;
         fs::remove_all(root, ignored);
     });
+    return quillox::testing::UseOwnSettings(root);
 }
 
 }  // namespace
@@ -158,7 +159,10 @@ int main(int argc, char** argv) {
     if (::testing::GTEST_FLAG(list_tests)) {
         return RUN_ALL_TESTS();
     }
-    UseOwnSettings();
+    if (!UseProgramsOwnSettings()) {
+        std::fprintf(stderr, "The tests' own settings could not be set up.\n");
+        return 1;
+    }
     UnansweredDialogs unanswered;
     unanswered.Register();
     wxApp::SetInstance(CreateTestApp());

@@ -16,7 +16,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/web_test_support.h"
+#include "app/stand_ins_posix.h"
+#include "support/environment.h"
 #include "ui/command_ids.h"
 #include "web/browser_dde.h"
 #include "web/dde_host.h"
@@ -217,10 +218,10 @@ TEST_F(AppTest, ServiceNamesAreTheUsersAloneAndStayWithTheProgramServingThem) {
     fs::permissions(open / "quillox", fs::perms::owner_all | fs::perms::group_read |
                                           fs::perms::group_exec | fs::perms::others_read |
                                           fs::perms::others_exec);
-    setenv("XDG_RUNTIME_DIR", open.c_str(), 1);
+    quillox::testing::SetEnvironment("XDG_RUNTIME_DIR", open.string());
     std::string error;
     const std::unique_ptr<web::DdeHost> without = web::DdeHost::Start(error);
-    setenv("XDG_RUNTIME_DIR", saved.c_str(), 1);
+    quillox::testing::SetEnvironment("XDG_RUNTIME_DIR", saved);
     EXPECT_NE(error.find("open to other users"), std::string::npos) << error;
     ASSERT_NE(without, nullptr);
     EXPECT_EQ(without->Transport(), nullptr);

@@ -9,11 +9,12 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "app/web_test_support.h"
+#include "app/stand_ins_posix.h"
 #include "document/decryption_password_dialog.h"
 #include "prefs/path_settings_page.h"
 #include "prefs/preferences_sheet.h"
 #include "prefs/settings.h"
+#include "support/environment.h"
 #include "ui/command_ids.h"
 #include "version/version_info.h"
 #include "web/user_guide.h"
@@ -29,11 +30,11 @@ class HelperTest : public AppTest {
         AppTest::SetUp();
         record_ = folder_ / "started.txt";
         savedPath_ = std::getenv("PATH");
-        setenv("XDG_DATA_HOME", (folder_ / "data").c_str(), 1);
+        quillox::testing::SetEnvironment("XDG_DATA_HOME", (folder_ / "data").string());
     }
     void TearDown() override {
-        setenv("PATH", savedPath_.c_str(), 1);
-        unsetenv("XDG_DATA_HOME");
+        quillox::testing::SetEnvironment("PATH", savedPath_);
+        quillox::testing::UnsetEnvironment("XDG_DATA_HOME");
         for (const char* name : {"xdg-settings", "xdg-open"}) {
             fs::remove(TestProgramsFolder() / name);
         }
@@ -222,7 +223,7 @@ TEST_F(HelperTest, TheFirstStartRecordsTheBrowsersFoundAndTheSecondDoesNotLookAg
     // Only the stand-ins are on PATH, so no browser of the machine counts.
     const fs::path bin = folder_ / "bin";
     fs::create_directories(bin);
-    setenv("PATH", bin.c_str(), 1);
+    quillox::testing::SetEnvironment("PATH", bin);
     const auto put = [&bin](const std::string& name, const std::string& body) {
         std::ofstream(bin / name) << "#!/bin/sh\n" << body;
         fs::permissions(bin / name, fs::perms::owner_all);

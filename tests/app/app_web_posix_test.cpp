@@ -17,7 +17,7 @@
 #include <memory>
 #include <optional>
 
-#include "app/web_test_support.h"
+#include "app/stand_ins_posix.h"
 #include "cards/card_dialog.h"
 #include "store/card_file.h"
 #include "ui/command_ids.h"

@@ -5,7 +5,7 @@
 #include <wx/uiaction.h>
 #include <wx/weakref.h>
 
-#include "app/web_test_support.h"
+#include "app/stand_ins_posix.h"
 #include "cards/card_dialog.h"
 #include "ui/command_ids.h"
 #include "web/dde_host.h"
