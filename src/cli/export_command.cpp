@@ -31,8 +31,7 @@ class UserLocale {
     std::string previous_;
 };
 
-// Today in the C locale's short date form (month/day/year), which every
-// system writes alike; "%x" would follow the system's own settings on Windows.
+// Today in the short date form of the user's locale.
 std::string ShortDate() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -43,13 +42,17 @@ std::string ShortDate() {
 #endif
     char buffer[64];
     const std::size_t length =
-        converted ? std::strftime(buffer, sizeof buffer, "%m/%d/%y", &local) : std::size_t{0};
+        converted ? std::strftime(buffer, sizeof buffer, "%x", &local) : std::size_t{0};
     return std::string(buffer, length);
 }
 
+// Paths are UTF-8 on every system; a plain conversion would take them as the
+// Windows code page and throw on a character it lacks.
 bool SameFile(const std::string& first, const std::string& second) {
     std::error_code error;
-    return std::filesystem::equivalent(first, second, error) && !error;
+    return std::filesystem::equivalent(std::filesystem::u8path(first),
+                                       std::filesystem::u8path(second), error) &&
+           !error;
 }
 
 }  // namespace

@@ -95,7 +95,9 @@ bool IsDataFileOf(const CQuilloxNewDoc& document, const std::string& path) {
         return false;
     }
     std::error_code error;
-    const bool same = std::filesystem::equivalent(ToStorePath(document.GetFilename()), path, error);
+    const bool same =
+        std::filesystem::equivalent(std::filesystem::u8path(ToStorePath(document.GetFilename())),
+                                    std::filesystem::u8path(path), error);
     if (same && !error) {
         ShowFailure(ExportFailureMessage(path, "it is the data file of this document"));
         return true;

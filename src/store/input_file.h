@@ -24,11 +24,9 @@ class InputFile {
     bool Read(void* out, std::size_t size);
 
   private:
-#if defined(_WIN32)
-    void* stream_ = nullptr;
-#else
+    // The open file: a descriptor on POSIX systems, a handle on Windows.
     int fd_ = -1;
-#endif
+    void* handle_ = nullptr;
     std::uint64_t size_ = 0;
 };
 

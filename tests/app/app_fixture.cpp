@@ -79,6 +79,8 @@ std::string AppTest::WriteFile(const std::string& name, const std::vector<CardSp
     if (!password.empty()) {
         collection.SetEncryptOnSave(true);
         collection.SetFilePassword(SecretString(password));
+        // The least key cost: the window tests open such files many times.
+        collection.SetKdfCost(KdfCost{1, 8192});
     }
     const std::string path = Path(name);
     EXPECT_TRUE(SaveCardFileToPath(collection, path, nullptr));

@@ -86,7 +86,7 @@ TEST_F(AppTest, EncryptedFilesAskForThePasswordAndRefuseAWrongOne) {
     const std::string path = WriteFile("secret.qxe", {{0, "Bank login"}}, "correct horse");
     wxTEST_DIALOG(EXPECT_EQ(OpenDocument(path), nullptr),
                   TypePassword("Decryption Password for file: secret.qxe", "wrong horse"),
-                  ExpectMessage("Password not correct, please try again."),
+                  ExpectMessage("Password not correct, or the file was changed."),
                   ExpectMessage("Failed to open document."));
     EXPECT_EQ(Manager()->GetDocumentsVector().size(), 0u);
 

@@ -1,67 +1,14 @@
-#include "store/input_file.h"
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 
-#if defined(_WIN32)
-#include <filesystem>
-#include <fstream>
-#else
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
+#include "store/input_file.h"
+#include "store/input_file_messages.h"
 
 namespace quillox {
-
-namespace {
-
-std::string NotARegularFile(const std::string& path) {
-    return path + " is not a regular file.";
-}
-
-std::string CannotOpen(const std::string& path, const char* reason) {
-    return "Cannot open the file " + path + ": " + reason + ".";
-}
-
-}  // namespace
-
-#if defined(_WIN32)
-
-InputFile::~InputFile() {
-    delete static_cast<std::ifstream*>(stream_);
-}
-
-bool InputFile::Open(const std::string& path, std::string& error) {
-    namespace fs = std::filesystem;
-    const fs::path name = fs::u8path(path);
-    std::error_code code;
-    const fs::file_status status = fs::status(name, code);
-    if (code) {
-        error = CannotOpen(path, code.message().c_str());
-        return false;
-    }
-    if (!fs::is_regular_file(status)) {
-        error = NotARegularFile(path);
-        return false;
-    }
-    auto* stream = new std::ifstream(name, std::ios::binary);
-    stream_ = stream;
-    size_ = fs::file_size(name, code);
-    if (!*stream || code) {
-        error = CannotOpen(path, "it cannot be read");
-        return false;
-    }
-    return true;
-}
-
-bool InputFile::Read(void* out, std::size_t size) {
-    auto* stream = static_cast<std::ifstream*>(stream_);
-    stream->read(static_cast<char*>(out), static_cast<std::streamsize>(size));
-    return static_cast<std::size_t>(stream->gcount()) == size;
-}
-
-#else
 
 InputFile::~InputFile() {
     if (fd_ >= 0) {
@@ -110,7 +57,5 @@ bool InputFile::Read(void* out, std::size_t size) {
     }
     return true;
 }
-
-#endif
 
 }  // namespace quillox
