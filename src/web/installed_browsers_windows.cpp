@@ -1,3 +1,7 @@
+// The registry header takes wxWidgets' basic types as given.
+#include <wx/buffer.h>
+#include <wx/string.h>
+
 #include <wx/msw/registry.h>
 
 #include "web/installed_browsers.h"

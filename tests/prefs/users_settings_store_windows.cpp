@@ -1,3 +1,5 @@
+// The registry headers take wxWidgets' basic types as given.
+#include <wx/config.h>
 #include <wx/msw/regconf.h>
 
 #include "prefs/users_settings_store.h"

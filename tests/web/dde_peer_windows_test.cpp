@@ -1,6 +1,7 @@
 // The program and a browser in another process talk real DDE: the browser
 // receives WWW_OpenURL with exactly the arguments the conversation defines.
 #include <gtest/gtest.h>
+#include <wx/app.h>
 #include <wx/filename.h>
 #include <wx/stdpaths.h>
 #include <wx/utils.h>
