@@ -8,6 +8,7 @@ source scripts/windows-env.sh
 build=${1:-build-windows}
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+copyright=$(sed -n 's/^set(QUILLOX_LEGAL_COPYRIGHT "\(.*\)")$/\1/p' cmake/VersionRecord.cmake)
 out="$build/package"
 stage="$out/Quillox"
 rm -rf "$out"
@@ -23,6 +24,6 @@ cp docs/images/*.png "$stage/images/"
 
 zip_file="quillox-$version-windows-x64.zip"
 (cd "$out" && zip -qr "$zip_file" Quillox)
-makensis -V2 -DVERSION="$version" -DSTAGE="$PWD/$stage" -DICON="$PWD/$build/src/app/quillox.ico" \
+makensis -V2 -DVERSION="$version" -DCOPYRIGHT="$copyright" -DSTAGE="$PWD/$stage" -DICON="$PWD/$build/src/app/quillox.ico" \
     -DOUTFILE="$PWD/$out/quillox-$version-setup.exe" data/windows/quillox.nsi
 echo "Packed $out/$zip_file and $out/quillox-$version-setup.exe"

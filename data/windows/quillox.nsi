@@ -1,7 +1,7 @@
 ; The Windows installer of Quillox, made by scripts/windows-package.sh with
 ; makensis. It installs for the current user alone, without administrator
 ; rights, and its uninstaller leaves the user's data files and settings.
-; Defined by the caller: VERSION, STAGE (the folder of files to install),
+; Defined by the caller: VERSION, COPYRIGHT, STAGE (the folder of files to install),
 ; ICON, OUTFILE.
 Unicode true
 SetCompressor /SOLID lzma
@@ -34,6 +34,7 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "CompanyName" "QMT"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "FileDescription" "Quillox installer"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "${COPYRIGHT}"
 
 ; A data file type: its name, the icon in quillox.exe, and opening it there.
 !macro FileType EXTENSION CLASS DESCRIPTION ICON_INDEX
