@@ -34,5 +34,8 @@ quillox_wine_env() {
         mkdir -p "$WINEPREFIX"
         wineboot -i >/dev/null 2>&1
     fi
+    # A crash ends the program with its backtrace instead of waiting on a box.
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+        >/dev/null 2>&1
     wineserver -w
 }

@@ -29,11 +29,11 @@ CChildFrame::CChildFrame(wxDocument* document, wxView* view, wxMDIParentFrame* p
 }
 
 // The recent-file list must forget this window's File menu before it goes.
+// The document may be gone already (on Windows the frame is deleted later),
+// so the program's one manager is asked, not the document.
 CChildFrame::~CChildFrame() {
-    wxFileHistory* history =
-        GetDocument() != nullptr && GetDocument()->GetDocumentManager() != nullptr
-            ? GetDocument()->GetDocumentManager()->GetFileHistory()
-            : nullptr;
+    wxDocManager* manager = wxDocManager::GetDocumentManager();
+    wxFileHistory* history = manager != nullptr ? manager->GetFileHistory() : nullptr;
     if (history != nullptr && GetMenuBar() != nullptr) {
         history->RemoveMenu(GetMenuBar()->GetMenu(0));
     }

@@ -6,7 +6,7 @@
 
 // Hears when the user's session locks its screen. On Unix: the session bus's
 // org.freedesktop.ScreenSaver ActiveChanged(true) and logind's Lock signal
-// for this session; on Windows: the session's lock notification. Without a
+// for this session; on Windows: the secure desktop taking the input. Without a
 // bus or a session the program simply hears nothing.
 namespace quillox {
 

@@ -1,6 +1,5 @@
 #include <windows.h>
-#include <wtsapi32.h>
-#include <wx/frame.h>
+#include <wx/timer.h>
 #include <utility>
 
 #include "app/screen_lock.h"
@@ -9,39 +8,43 @@ namespace quillox {
 
 namespace {
 
-// A hidden window that the session tells of its lock.
-class SessionWindow : public wxFrame {
-  public:
-    explicit SessionWindow(std::function<void()> onLock)
-        : wxFrame(nullptr, wxID_ANY, "Quillox session"), onLock_(std::move(onLock)) {
-        registered_ = WTSRegisterSessionNotification(GetHWND(), NOTIFY_FOR_THIS_SESSION) != FALSE;
-    }
-    ~SessionWindow() override {
-        if (registered_) {
-            WTSUnRegisterSessionNotification(GetHWND());
-        }
-    }
+// How often the session is looked at: a lock is heard within this time.
+constexpr int kLookMilliseconds = 2000;
 
-    WXLRESULT MSWWindowProc(WXUINT message, WXWPARAM wParam, WXLPARAM lParam) override {
-        if (message == WM_WTSSESSION_CHANGE && wParam == WTS_SESSION_LOCK) {
-            onLock_();
-        }
-        return wxFrame::MSWWindowProc(message, wParam, lParam);
+// While the workstation is locked, the secure desktop takes the input and
+// the user's desktop cannot be switched to. Looking needs no window of its
+// own, which would keep the program from ending with its last frame.
+bool SessionLocked() {
+    HDESK input = OpenInputDesktop(0, FALSE, DESKTOP_SWITCHDESKTOP);
+    if (input == nullptr) {
+        return true;
     }
-
-  private:
-    std::function<void()> onLock_;
-    bool registered_ = false;
-};
+    const bool locked = SwitchDesktop(input) == FALSE;
+    CloseDesktop(input);
+    return locked;
+}
 
 class WindowsScreenLockMonitor : public ScreenLockMonitor {
   public:
     explicit WindowsScreenLockMonitor(std::function<void()> onLock)
-        : window_(new SessionWindow(std::move(onLock))) {}
-    ~WindowsScreenLockMonitor() override { window_->Destroy(); }
+        : onLock_(std::move(onLock)), locked_(SessionLocked()) {
+        timer_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { Look(); });
+        timer_.Start(kLookMilliseconds);
+    }
 
   private:
-    SessionWindow* window_;
+    // Only the moment of locking counts, not a lock that goes on.
+    void Look() {
+        const bool locked = SessionLocked();
+        if (locked && !locked_) {
+            onLock_();
+        }
+        locked_ = locked;
+    }
+
+    std::function<void()> onLock_;
+    bool locked_;
+    wxTimer timer_;
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <wx/clipbrd.h>
 #include <wx/dataobj.h>
+#include <wx/module.h>
 #include <wx/timer.h>
 #include <chrono>
 #include <memory>
@@ -34,6 +35,19 @@ Keeper& TheKeeper() {
     static Keeper keeper;
     return keeper;
 }
+
+// The timer goes with wxWidgets, not with the program's statics after it: on
+// Windows a timer outliving the toolkit kept the process from ending.
+class ClipboardTimerModule : public wxModule {
+  public:
+    bool OnInit() override { return true; }
+    void OnExit() override { TheKeeper().timer.reset(); }
+
+  private:
+    wxDECLARE_DYNAMIC_CLASS(ClipboardTimerModule);
+};
+
+wxIMPLEMENT_DYNAMIC_CLASS(ClipboardTimerModule, wxModule);
 
 void StartTimer(Keeper& keeper, int milliseconds) {
     if (!keeper.timer) {
