@@ -37,7 +37,8 @@ check wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Q
 check wine "$folder/quillox-cli.exe" --version
 
 # The first start writes the settings; the program then waits for the user.
-xvfb-run -a -s "-screen 0 1280x1024x24" wine "$folder/quillox.exe" >/dev/null 2>&1 &
+program="$local_appdata\\Programs\\Quillox\\quillox.exe"
+xvfb-run -a -s "-screen 0 1280x1024x24" wine "$program" >/dev/null 2>&1 &
 started=$!
 for _ in $(seq 60); do
     if wine reg query "$settings\\Internet Preferences" /v "Choose Web Browser" >/dev/null 2>&1; then

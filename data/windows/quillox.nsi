@@ -3,7 +3,8 @@
 ; rights, and its uninstaller leaves the user's data files and settings.
 ; Defined by the caller: VERSION, COPYRIGHT, STAGE (the folder of files to install),
 ; ICON, OUTFILE.
-Unicode true
+; A 64-bit installer for the 64-bit programs; it runs where they run.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 
