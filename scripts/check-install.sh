@@ -136,10 +136,10 @@ completions=$(
         complete_words generate --length 5 --upper --
     ' completion "$share/bash-completion/completions/quillox-cli"
 )
-expected_completions='--help --version convert export generate show 
+expected_completions='--help --version convert export generate info show 
 export 
 other.qxe 
---force --password-stdin 
+--force --form --password-stdin 
 --date-format --no-atm --no-notes --password-stdin 
 1 10 11 
 --count --lower --numbers --others '
