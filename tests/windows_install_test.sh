@@ -37,8 +37,19 @@ check wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Q
 check wine "$folder/quillox-cli.exe" --version
 
 # The first start writes the settings; the program then waits for the user.
+# It needs a Wine server started with its display: the one the commands
+# above left must end first.
+wineserver -w
 program="$local_appdata\\Programs\\Quillox\\quillox.exe"
-xvfb-run -a -s "-screen 0 1280x1024x24" wine "$program" >/dev/null 2>&1 &
+# A display of its own, chosen by the X server.
+display_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 3>"$display_file" >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do
+    [ -s "$display_file" ] && break
+    sleep 0.1
+done
+DISPLAY=":$(head -n 1 "$display_file")" wine "$program" >/dev/null 2>&1 &
 started=$!
 for _ in $(seq 60); do
     if wine reg query "$settings\\Internet Preferences" /v "Choose Web Browser" >/dev/null 2>&1; then
@@ -51,6 +62,8 @@ check wine reg query "$settings\\Settings"
 kill "$started" 2>/dev/null || true
 wineserver -k || true
 wineserver -w || true
+kill "$xvfb" 2>/dev/null || true
+rm -f "$display_file"
 
 wine "$folder/Uninstall.exe" /S
 wineserver -w
