@@ -24,9 +24,8 @@ class InputFile {
     bool Read(void* out, std::size_t size);
 
   private:
-    // The open file: a descriptor on POSIX systems, a handle on Windows.
+    // The open file's descriptor; on Windows the C runtime's one of its handle.
     int fd_ = -1;
-    void* handle_ = nullptr;
     std::uint64_t size_ = 0;
 };
 

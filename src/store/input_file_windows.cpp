@@ -1,3 +1,5 @@
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
 #include <algorithm>
@@ -9,8 +11,8 @@
 namespace quillox {
 
 InputFile::~InputFile() {
-    if (handle_ != nullptr) {
-        CloseHandle(handle_);
+    if (fd_ >= 0) {
+        _close(fd_);
     }
 }
 
@@ -29,7 +31,12 @@ bool InputFile::Open(const std::string& path, std::string& error) {
         error = CannotOpen(path, WindowsErrorText(GetLastError()));
         return false;
     }
-    handle_ = file;
+    fd_ = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_RDONLY | _O_BINARY);
+    if (fd_ < 0) {
+        CloseHandle(file);
+        error = CannotOpen(path, "it cannot be read");
+        return false;
+    }
     // NUL, CON, COM1 and named pipes open as files do.
     LARGE_INTEGER size{};
     if (GetFileType(file) != FILE_TYPE_DISK) {
@@ -49,7 +56,8 @@ bool InputFile::Read(void* out, std::size_t size) {
     while (size > 0) {
         DWORD got = 0;
         const DWORD want = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
-        if (!ReadFile(static_cast<HANDLE>(handle_), bytes, want, &got, nullptr) || got == 0) {
+        HANDLE file = reinterpret_cast<HANDLE>(_get_osfhandle(fd_));
+        if (!ReadFile(file, bytes, want, &got, nullptr) || got == 0) {
             return false;
         }
         bytes += got;
