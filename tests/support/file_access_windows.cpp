@@ -5,19 +5,12 @@
 #include <memory>
 #include <vector>
 
+#include "store/wide_text_windows.h"
 #include "support/file_access.h"
 
 namespace quillox::testing {
 
 namespace {
-
-std::wstring Wide(const std::string& text) {
-    const int size =
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
-    return wide;
-}
 
 struct LocalDeleter {
     void operator()(void* memory) const { LocalFree(memory); }
@@ -28,7 +21,7 @@ using Descriptor = std::unique_ptr<void, LocalDeleter>;
 Descriptor ReadAccess(const std::string& path, PACL& list) {
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     list = nullptr;
-    if (GetNamedSecurityInfoW(Wide(path).c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION,
+    if (GetNamedSecurityInfoW(WidenUtf8(path).c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION,
                               nullptr, nullptr, &list, nullptr, &descriptor) != ERROR_SUCCESS) {
         return nullptr;
     }
@@ -118,7 +111,7 @@ void OpenToEveryone(const std::string& path) {
     access.Trustee.ptstrName = static_cast<LPWSTR>(everyone);
     PACL list = nullptr;
     if (SetEntriesInAclW(1, &access, nullptr, &list) == ERROR_SUCCESS) {
-        std::wstring wide = Wide(path);
+        std::wstring wide = WidenUtf8(path);
         SetNamedSecurityInfoW(wide.data(), SE_FILE_OBJECT,
                               DACL_SECURITY_INFORMATION | UNPROTECTED_DACL_SECURITY_INFORMATION,
                               nullptr, nullptr, list, nullptr);
