@@ -166,7 +166,13 @@ void CMainFrame::ArmAutoSaveTimer() {
     }
 }
 
+// The active document window's view. Windows deactivates that view whenever
+// the frame loses activation, to the Find dialog say, and the document
+// manager then has no current view although the user still works in it.
 CQuilloxNewView* CMainFrame::ActiveView() const {
+    if (const auto* child = dynamic_cast<const CChildFrame*>(GetActiveChild())) {
+        return dynamic_cast<CQuilloxNewView*>(child->GetView());
+    }
     return dynamic_cast<CQuilloxNewView*>(GetDocumentManager()->GetCurrentView());
 }
 
