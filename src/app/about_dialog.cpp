@@ -19,11 +19,14 @@ namespace quillox {
 namespace {
 
 // A sunken, read-only box of the version text, whose values line up at one
-// tab stop just past the longest key; the user can select and copy it.
+// tab stop just past the longest key; the user can select and copy it. It is
+// a rich edit on Windows, where a plain one has no tab stops of our choosing,
+// and it gets its size before its text: Windows' edit without a scroll bar
+// refuses text that does not fit.
 wxTextCtrl* VersionTextBox(wxWindow* parent, wxWindowID id) {
-    const wxString text = wxString::FromUTF8(AboutVersionText());
-    auto* box = new wxTextCtrl(parent, id, wxEmptyString, wxDefaultPosition, wxDefaultSize,
-                               wxTE_MULTILINE | wxTE_READONLY | wxTE_NO_VSCROLL | wxBORDER_SUNKEN);
+    auto* box = new wxTextCtrl(
+        parent, id, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+        wxTE_MULTILINE | wxTE_READONLY | wxTE_NO_VSCROLL | wxTE_RICH2 | wxBORDER_SUNKEN);
     int keyWidth = 0;
     int valueWidth = 0;
     for (const version::RecordEntry& entry : version::kAboutEntries) {
@@ -37,12 +40,12 @@ wxTextCtrl* VersionTextBox(wxWindow* parent, wxWindowID id) {
     wxTextAttr style;
     style.SetTabs(tabs);
     box->SetDefaultStyle(style);
-    box->AppendText(text);
-    box->SetInsertionPoint(0);
 
     const int lines = static_cast<int>(std::size(version::kAboutEntries));
-    box->SetMinSize(box->GetSizeFromTextSize(tabStop + valueWidth + box->FromDIP(12),
-                                             lines * box->GetCharHeight()));
+    box->SetInitialSize(box->GetSizeFromTextSize(tabStop + valueWidth + box->FromDIP(12),
+                                                 lines * box->GetCharHeight()));
+    box->AppendText(wxString::FromUTF8(AboutVersionText()));
+    box->SetInsertionPoint(0);
     return box;
 }
 
