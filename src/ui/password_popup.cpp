@@ -6,7 +6,7 @@
 namespace quillox {
 
 PasswordPopup::PasswordPopup(wxWindow* parent, const wxString& password)
-    : wxPopupTransientWindow(parent, wxBORDER_SIMPLE) {
+    : wxPopupTransientWindow(parent, wxBORDER_SIMPLE | wxPU_CONTAINS_CONTROLS) {
     text_ = new wxTextCtrl(this, wxID_ANY, password, wxDefaultPosition, wxDefaultSize,
                            wxTE_READONLY | wxBORDER_NONE);
     text_->SetName("Password");

@@ -6,6 +6,14 @@
 
 namespace quillox {
 
+wxRect OuterScreenRect(const wxWindow& window) {
+    const wxWindow* parent = window.GetParent();
+    if (window.IsTopLevel() || parent == nullptr) {
+        return wxRect(window.GetPosition(), window.GetSize());
+    }
+    return wxRect(parent->ClientToScreen(window.GetPosition()), window.GetSize());
+}
+
 wxRect PlacePasswordPopup(const wxRect& entry, const wxRect& button, const wxRect& area,
                           const wxSize& wanted) {
     const wxRect row = entry.Union(button);
@@ -51,7 +59,7 @@ PasswordPopup* ShowPasswordButton::Popup() const {
 wxRect ShowPasswordButton::PopupRect(const wxSize& wanted) {
     const wxWindow* window = wxGetTopLevelParent(this);
     const wxRect area(window->ClientToScreen(wxPoint(0, 0)), window->GetClientSize());
-    return PlacePasswordPopup(source_->GetScreenRect(), GetScreenRect(), area, wanted);
+    return PlacePasswordPopup(OuterScreenRect(*source_), OuterScreenRect(*this), area, wanted);
 }
 
 void ShowPasswordButton::OnClick(wxCommandEvent&) {

@@ -8,6 +8,10 @@
 
 namespace quillox {
 
+// The window's outer rectangle on the screen, its border included. (Windows'
+// GetScreenRect starts at the client area, inside the border.)
+wxRect OuterScreenRect(const wxWindow& window);
+
 // Where a pop-up of size wanted goes for an entry and its eye button (screen
 // rectangles) in a window whose client area is area: just under the row of
 // entry and button, from the entry's left edge, no wider than the row; above

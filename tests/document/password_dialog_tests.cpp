@@ -230,16 +230,16 @@ TEST(ShowPasswordButton, ShowsWhatIsTypedSoFarAsSelectableText) {
     // The & is shown as it is, not taken as a mnemonic.
     EXPECT_EQ(Shown(show), "a&b\xC3\xA9\x63\x64\x65\x66");
     // Under the first entry, inside the dialog, clear of its buttons.
-    const wxRect popup = show.Popup()->GetScreenRect();
-    const wxRect first = First(encryption).GetScreenRect();
+    const wxRect popup = OuterScreenRect(*show.Popup());
+    const wxRect first = OuterScreenRect(First(encryption));
     // Right under the row of entry and button, whichever of them reaches lower.
     EXPECT_EQ(popup.GetTopLeft(),
-              wxPoint(first.GetLeft(), first.Union(show.GetScreenRect()).GetBottom() + 1));
+              wxPoint(first.GetLeft(), first.Union(OuterScreenRect(show)).GetBottom() + 1));
     const wxRect inside(encryption.ClientToScreen(wxPoint(0, 0)), encryption.GetClientSize());
     EXPECT_TRUE(inside.Contains(popup))
         << inside.x << "," << inside.y << " " << inside.width << "x" << inside.height;
     for (int id : {int(wxID_OK), int(wxID_CANCEL), int(FileEncryptionDialog::kAboutKeysId)}) {
-        EXPECT_FALSE(popup.Intersects(Control<wxButton>(encryption, id).GetScreenRect())) << id;
+        EXPECT_FALSE(popup.Intersects(OuterScreenRect(Control<wxButton>(encryption, id)))) << id;
     }
 
     Type(encryption, FileEncryptionDialog::kFirstEntryId, "");
