@@ -1,16 +1,24 @@
 // The main window's title names the active document.
+#include "app/frame_title.h"
 #include "app/main_frame.h"
 #include "document/quillox_doc.h"
 
 namespace quillox {
 
+// Set again whenever the document or its window's state changes, not only
+// when the frame's own title does: Windows adds the maximised document
+// window's name when the frame's title is set, and only has the name once
+// the document window has its title.
 void CMainFrame::OnIdleShowTitle(wxIdleEvent& event) {
     event.Skip();
-    wxString title = appTitle_;
-    if (const CQuilloxNewDoc* document = ActiveDocument()) {
-        title += " - " + document->GetUserReadableName();
-    }
-    if (GetTitle() != title) {
+    const CQuilloxNewDoc* document = ActiveDocument();
+    const wxString name = document != nullptr ? document->GetUserReadableName() : wxString();
+    const wxMDIChildFrame* child = GetActiveChild();
+    const bool maximized = child != nullptr && child->IsMaximized();
+    const wxString title = MainFrameTitle(appTitle_, name, maximized);
+    const wxString shown = title + '\n' + name + (maximized ? "\n+" : "\n-");
+    if (shown != shownTitle_) {
+        shownTitle_ = shown;
         SetTitle(title);
     }
 }
