@@ -9,6 +9,7 @@
 #include <string>
 
 #include "cards/clipboard_expiry.h"
+#include "cards/clipboard_privacy.h"
 #include "prefs/settings.h"
 #include "store/secure_wipe.h"
 #include "store/text_codec.h"
@@ -58,14 +59,16 @@ void StartTimer(Keeper& keeper, int milliseconds) {
 
 // Taking the clipboard with an empty text and letting it go again leaves it
 // empty, also where a clipboard manager holds a copy of what we put there.
-// The text with the hint that clipboard histories honour (KDE's and others'):
-// they keep no copy of what carries it.
+// The text with the marks that clipboard histories honour: they keep no copy
+// of what carries them.
 wxDataObject* SecretTextData(const wxString& text) {
     auto* data = new wxDataObjectComposite;
     data->Add(new wxTextDataObject(text), true);
-    auto* hint = new wxCustomDataObject(wxDataFormat(kPasswordManagerHintFormat));
-    hint->SetData(sizeof kPasswordManagerHint - 1, kPasswordManagerHint);
-    data->Add(hint);
+    for (const ClipboardPrivacyMark& mark : ClipboardPrivacyMarks()) {
+        auto* hint = new wxCustomDataObject(wxDataFormat(mark.format));
+        hint->SetData(mark.data.size(), mark.data.data());
+        data->Add(hint);
+    }
     return data;
 }
 

@@ -4,15 +4,11 @@
 
 namespace quillox {
 
-// Offered with every text we copy, so that clipboard histories skip it.
-inline constexpr char kPasswordManagerHintFormat[] = "x-kde-passwordManagerHint";
-inline constexpr char kPasswordManagerHint[] = "secret";
-
 enum class ClipboardResult { Placed, NotOpened, NotSet };
 
 // Puts a card text (Windows-1252 bytes) on the clipboard as plain text,
-// marked secret for clipboard histories, and
-// says how it went; the card commands ignore failures, the generator reports
+// marked secret for clipboard histories (ClipboardPrivacyMarks), and says how
+// it went; the card commands ignore failures, the generator reports
 // them. After "Clear Clipboard Seconds" the text comes off the clipboard
 // again, if the clipboard still holds it.
 ClipboardResult PutTextOnClipboard(std::string_view text);

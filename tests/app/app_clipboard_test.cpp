@@ -2,10 +2,12 @@
 // the program ends, as long as the clipboard still holds them.
 #include <wx/button.h>
 #include <wx/clipbrd.h>
-#include <cstdio>
-#include <future>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "app/app_fixture.h"
+#include "app/foreign_clipboard.h"
 #include "app/real_input.h"
 #include "cards/clipboard_text.h"
 #include "cards/generate_password_dialog.h"
@@ -22,30 +24,26 @@ void WaitPastTheDelay() {
     WaitUntil([] { return false; }, 1300);
 }
 
-// What another program reads as the clipboard's target (xclip -t), while
-// this program serves the request.
-std::string ClipboardTarget(const std::string& target) {
-    std::future<std::string> read = std::async(std::launch::async, [target] {
-        std::string output;
-        const std::string command = "timeout 5 xclip -o -selection clipboard -t " + target;
-        if (FILE* pipe = popen(command.c_str(), "r")) {
-            char buffer[256];
-            for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-                output.append(buffer, n);
-            }
-            pclose(pipe);
-        }
-        return output;
-    });
-    WaitUntil(
-        [&read] { return read.wait_for(std::chrono::seconds(0)) == std::future_status::ready; },
-        6000);
-    return read.get();
-}
-
 }  // namespace
 
+// The marks, with what another program reads of them.
 TEST_F(AppTest, CopiedTextsAreMarkedSecretForClipboardHistories) {
+#if defined(__WXMSW__)
+    const std::string text = "CF_UNICODETEXT";
+    const std::string no(4, '\0');
+    const std::vector<std::pair<std::string, std::string>> marks = {
+        {"ExcludeClipboardContentFromMonitorProcessing", no},
+        {"CanIncludeInClipboardHistory", no},
+        {"CanUploadToCloudClipboard", no}};
+#else
+    const std::string text = "UTF8_STRING";
+    const std::vector<std::pair<std::string, std::string>> marks = {
+        {"x-kde-passwordManagerHint", "secret"}};
+#endif
+    const auto offered = [](const std::string& format) {
+        const std::vector<std::string> formats = ForeignClipboardFormats();
+        return std::find(formats.begin(), formats.end(), format) != formats.end();
+    };
     prefs::Write(prefs::kClearClipboardSeconds, 0);
     CQuilloxNewDoc* document = OpenDocument(WriteFile("hint.qxf", {{0, "site", "s3cret"}}));
     ASSERT_NE(document, nullptr);
@@ -54,17 +52,20 @@ TEST_F(AppTest, CopiedTextsAreMarkedSecretForClipboardHistories) {
 
     for (const int command : {cmd::kCopyPasswordTool, cmd::kCopyName}) {
         SendCommand(command);
-        const std::string targets = ClipboardTarget("TARGETS");
-        EXPECT_NE(targets.find("x-kde-passwordManagerHint\n"), std::string::npos) << targets;
-        EXPECT_NE(targets.find("UTF8_STRING\n"), std::string::npos) << targets;
-        EXPECT_EQ(ClipboardTarget("x-kde-passwordManagerHint"), "secret");
+        EXPECT_TRUE(offered(text));
+        for (const auto& [format, data] : marks) {
+            EXPECT_TRUE(offered(format)) << format;
+            EXPECT_EQ(ForeignClipboardData(format), data) << format;
+        }
     }
-    EXPECT_EQ(ClipboardTarget("UTF8_STRING"), "site");
+    EXPECT_EQ(ForeignClipboardData(text), "site");
     EXPECT_EQ(ClipboardText(), "site");
 
-    // Text the user copies elsewhere carries no hint.
+    // Text the user copies elsewhere carries no mark.
     PutOnClipboard("my own text");
-    EXPECT_EQ(ClipboardTarget("TARGETS").find("x-kde-passwordManagerHint"), std::string::npos);
+    for (const auto& mark : marks) {
+        EXPECT_FALSE(offered(mark.first)) << mark.first;
+    }
 }
 
 TEST_F(AppTest, ACopiedPasswordLeavesTheClipboardAfterTheDelayUnlessReplaced) {

@@ -1,0 +1,9 @@
+#include "cards/clipboard_privacy.h"
+
+namespace quillox {
+
+std::vector<ClipboardPrivacyMark> ClipboardPrivacyMarks() {
+    return {{"x-kde-passwordManagerHint", "secret"}};
+}
+
+}  // namespace quillox
