@@ -17,7 +17,12 @@ wxFileHistory* QuilloxDocManager::OnCreateFileHistory() {
     return new wxFileHistory(prefs::kRecentFileCount);
 }
 
-// The program has one template, which reads every kind of data file.
+// The program has one template, which reads every kind of data file, whatever
+// its name ends in: "NUL", "cards.bak" or "cards" too.
+wxDocTemplate* QuilloxDocManager::FindTemplateForPath(const wxString&) {
+    return GetTemplatesVector().empty() ? nullptr : GetTemplatesVector().front();
+}
+
 wxDocTemplate* QuilloxDocManager::SelectDocumentPath(wxDocTemplate** templates, int noTemplates,
                                                      wxString& path, long, bool) {
     if (noTemplates < 1) {

@@ -101,14 +101,22 @@ TEST_F(AppTest, EncryptedFilesAskForThePasswordAndRefuseAWrongOne) {
     EXPECT_EQ(Column(2), std::vector<std::string>{"****"});
 }
 
+// The content decides, not the name's ending.
 TEST_F(AppTest, ForeignFilesAreRefusedWithBothMessages) {
-    const std::string path = Path("notes.qxf");
-    FILE* file = std::fopen(path.c_str(), "wb");
-    std::fputs("These are my notes and certainly no card file at all.", file);
-    std::fclose(file);
-    wxTEST_DIALOG(EXPECT_EQ(OpenDocument(path), nullptr),
-                  ExpectMessage("This is not a Quillox file."),
-                  ExpectMessage("Failed to open document."));
+    for (const char* name : {"notes.qxf", "notes.txt", "notes"}) {
+        const std::string path = Path(name);
+        FILE* file = std::fopen(path.c_str(), "wb");
+        std::fputs("These are my notes and certainly no card file at all.", file);
+        std::fclose(file);
+        wxTEST_DIALOG(EXPECT_EQ(OpenDocument(path), nullptr),
+                      ExpectMessage("This is not a Quillox file."),
+                      ExpectMessage("Failed to open document."));
+    }
+    for (const char* name : {"cards.bak", "cards"}) {
+        CQuilloxNewDoc* document = OpenDocument(WriteFile(name, {{0, "kept"}}));
+        ASSERT_NE(document, nullptr) << name;
+        EXPECT_EQ(document->Cards().Category(0).Count(), 1) << name;
+    }
 }
 
 TEST_F(AppTest, OpenInADocumentAddsTheFileCardsAndKeepsTitleAndPath) {
