@@ -12,6 +12,7 @@
 #include "store/text_codec.h"
 #include "ui/message_box.h"
 #include "web/browser_dde.h"
+#include "web/desktop_programs.h"
 #include "web/forwarding_page.h"
 #include "web/launch_arguments.h"
 #include "web/private_pages.h"
@@ -135,8 +136,7 @@ void BrowserOpener::Open(const std::string& address, bool newWindow) {
 bool BrowserOpener::StartOpener(const std::string& address, const std::string& page,
                                 bool newWindow) {
     const std::string argument = page.empty() ? Cp1252ToUtf8(address) : FileAddress(page);
-#if !defined(_WIN32)
-    if (const std::string xdgOpen = ProgramToStart("xdg-open"); !xdgOpen.empty()) {
+    if (const std::string xdgOpen = DesktopOpenerProgram(); !xdgOpen.empty()) {
         auto* watch = new Watch(*this, address, page, newWindow);
         if (StartProgram({xdgOpen, argument}, watch, ProgramErrors::kDropped)) {
             watches_.push_back(watch);
@@ -148,12 +148,11 @@ bool BrowserOpener::StartOpener(const std::string& address, const std::string& p
         }
         return false;
     }
-#endif
     wxLogNull quiet;
     if (!wxLaunchDefaultBrowser(wxString::FromUTF8(argument),
                                 newWindow ? wxBROWSER_NEW_WINDOW : 0)) {
         if (!OpenThroughDde(address, newWindow)) {
-            TellUser("No program could open the web page: xdg-open was not found.");
+            TellUser(NoOpenerMessage());
         }
         return false;
     }

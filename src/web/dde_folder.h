@@ -1,7 +1,10 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
+
+#include "web/dde_transport.h"
 
 namespace quillox::web {
 
@@ -9,5 +12,9 @@ namespace quillox::web {
 // browser's viewer queries; nothing, with error saying why, when there is
 // none the user alone may use.
 std::optional<std::string> DdeFolder(std::string& error);
+
+// The system's transport serving names in that folder: DDE itself on
+// Windows, local sockets in its wire format elsewhere.
+std::unique_ptr<DdeTransport> MakePlatformDdeTransport(const std::string& folder);
 
 }  // namespace quillox::web

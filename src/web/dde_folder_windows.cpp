@@ -1,6 +1,7 @@
 #include <wx/filename.h>
 
 #include "web/dde_folder.h"
+#include "web/wx_dde_transport.h"
 
 namespace quillox::web {
 
@@ -13,6 +14,10 @@ std::optional<std::string> DdeFolder(std::string& error) {
         return std::nullopt;
     }
     return folder;
+}
+
+std::unique_ptr<DdeTransport> MakePlatformDdeTransport(const std::string& folder) {
+    return std::make_unique<WxDdeTransport>(folder);
 }
 
 }  // namespace quillox::web

@@ -26,7 +26,7 @@ class NoDdeTransport final : public DdeTransport {
 DdeHost::DdeHost(std::unique_ptr<DdeTransport> transport, std::string folder)
     : folder_(std::move(folder)),
       transport_(std::move(transport)),
-      platform_(dynamic_cast<PlatformDdeTransport*>(transport_.get())),
+      platform_(dynamic_cast<NoDdeTransport*>(transport_.get()) ? nullptr : transport_.get()),
       instance_(std::make_unique<DdeInstance>(*transport_, folder_)) {}
 
 DdeHost::~DdeHost() {
@@ -39,7 +39,7 @@ std::unique_ptr<DdeHost> DdeHost::Start(std::string& error) {
     if (!folder) {
         return std::unique_ptr<DdeHost>(new DdeHost(std::make_unique<NoDdeTransport>(), ""));
     }
-    auto transport = std::make_unique<PlatformDdeTransport>(*folder);
+    std::unique_ptr<DdeTransport> transport = MakePlatformDdeTransport(*folder);
     return std::unique_ptr<DdeHost>(new DdeHost(std::move(transport), std::move(*folder)));
 }
 

@@ -4,20 +4,8 @@
 #include <string>
 
 #include "web/dde_instance.h"
-#if defined(_WIN32)
-#include "web/wx_dde_transport.h"
-#else
-#include "web/socket_dde_transport.h"
-#endif
 
 namespace quillox::web {
-
-// The transport of this platform: DDE itself on Windows, local sockets elsewhere.
-#if defined(_WIN32)
-using PlatformDdeTransport = WxDdeTransport;
-#else
-using PlatformDdeTransport = SocketDdeTransport;
-#endif
 
 // The process's DDE instance, made at start-up and kept
 // until exit. On Unix its service names are sockets in the user's private
@@ -34,8 +22,9 @@ class DdeHost {
     DdeHost& operator=(const DdeHost&) = delete;
 
     DdeInstance& Instance() { return *instance_; }
-    // The sockets' transport; nothing without the conversation.
-    PlatformDdeTransport* Transport() { return platform_; }
+    // The system's transport (DDE itself on Windows, local sockets
+    // elsewhere); nothing without the conversation.
+    DdeTransport* Transport() { return platform_; }
 
   private:
     DdeHost(std::unique_ptr<DdeTransport> transport, std::string folder);
@@ -43,7 +32,7 @@ class DdeHost {
     std::string folder_;
     // Made before the instance, which ends its conversations through it.
     std::unique_ptr<DdeTransport> transport_;
-    PlatformDdeTransport* platform_ = nullptr;
+    DdeTransport* platform_ = nullptr;
     std::unique_ptr<DdeInstance> instance_;
 };
 

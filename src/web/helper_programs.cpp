@@ -7,12 +7,9 @@
 
 #include "prefs/settings.h"
 #include "web/desktop_entry.h"
+#include "web/desktop_programs.h"
 #include "web/launch_arguments.h"
 #include "web/program_start.h"
-
-#if !defined(_WIN32)
-#include "web/default_browser.h"
-#endif
 
 namespace quillox::web {
 
@@ -42,11 +39,9 @@ void LaunchWebBrowser(wxWindow* parent, const std::string& netscapePath,
                       const std::string& explorerPath) {
     const BrowserRoute route = RouteOfChoice(prefs::Read(prefs::kChooseWebBrowser));
     std::optional<ArgumentVector> defaultBrowser;
-#if !defined(_WIN32)
     if (route == BrowserRoute::kDefaultBrowser) {
-        defaultBrowser = DefaultBrowserCommand(std::nullopt);
+        defaultBrowser = DefaultBrowserArguments();
     }
-#endif
     if (Start(LaunchWwwArguments(route, netscapePath, defaultBrowser, explorerPath))) {
         return;
     }

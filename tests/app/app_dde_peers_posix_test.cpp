@@ -153,7 +153,7 @@ TEST_F(AppTest, PeersBreakingTheLimitsAreDroppedAndTheProgramServesOn) {
 }
 
 TEST_F(AppTest, ASilentBrowserIsGivenUpWithinOneTimeLimitForConnectAndRequest) {
-    web::SocketDdeTransport& transport = *wxGetApp().Dde()->Transport();
+    auto& transport = dynamic_cast<web::SocketDdeTransport&>(*wxGetApp().Dde()->Transport());
     transport.SetWaitLimit(std::chrono::milliseconds(600));
     for (const bool answersConnect : {false, true}) {
         SCOPED_TRACE(answersConnect ? "silent after the connect" : "silent from the start");

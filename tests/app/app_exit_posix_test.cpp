@@ -9,6 +9,7 @@
 #include "cards/card_dialog.h"
 #include "ui/command_ids.h"
 #include "web/dde_host.h"
+#include "web/socket_dde_transport.h"
 
 using namespace quillox;
 
@@ -18,7 +19,8 @@ class ExitTest : public AppTest {
   protected:
     void SetUp() override {
         AppTest::SetUp();
-        wxGetApp().Dde()->Transport()->SetWaitLimit(std::chrono::seconds(2));
+        dynamic_cast<web::SocketDdeTransport&>(*wxGetApp().Dde()->Transport())
+            .SetWaitLimit(std::chrono::seconds(2));
     }
     void TearDown() override {
         // The program has ended: only the test's files are left to remove.
@@ -26,7 +28,8 @@ class ExitTest : public AppTest {
             std::filesystem::remove_all(folder_);
             return;
         }
-        wxGetApp().Dde()->Transport()->SetWaitLimit(web::SocketDdeTransport::kWaitLimit);
+        dynamic_cast<web::SocketDdeTransport&>(*wxGetApp().Dde()->Transport())
+            .SetWaitLimit(web::SocketDdeTransport::kWaitLimit);
         AppTest::TearDown();
     }
 };
