@@ -6,6 +6,7 @@
 #include <wx/sizer.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
+#include "prefs/program_filter.h"
 #include "ui/chosen_path_dialog.h"
 
 namespace quillox::prefs {
@@ -27,6 +28,7 @@ const std::array<Program, 6> kPrograms = {{
     {"Telnet:", CPathSettingsRef::kTelnetId, CPathSettingsRef::kTelnetPathId},
 }};
 
+// In the order of ProgramFilter.
 const char* const kFindPathFilter = "Executable Files (*.exe)|*.exe|All Files|*.*";
 
 }  // namespace
@@ -82,10 +84,7 @@ std::array<wxString*, CPathSettingsRef::kProgramCount> CPathSettingsRef::Fields(
 void CPathSettingsRef::OnFindPath(wxCommandEvent&) {
     ChosenPathDialog dialog(this, "Find Internet Applications Paths", wxEmptyString, wxEmptyString,
                             kFindPathFilter, wxFD_OPEN);
-#ifndef __WXMSW__
-    // Programs here have no ".exe".
-    dialog.SetFilterIndex(1);
-#endif
+    dialog.SetFilterIndex(static_cast<int>(StartingProgramFilter()));
     if (dialog.ShowModal() != wxID_OK) {
         return;
     }

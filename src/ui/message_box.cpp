@@ -31,12 +31,4 @@ void ShowStoreMessage(const std::string& text) {
     ShowMessage(shown);
 }
 
-std::string ToStorePath(const wxString& path) {
-#if defined(_WIN32)
-    return path.utf8_string();
-#else
-    return std::string(path.fn_str());
-#endif
-}
-
 }  // namespace quillox

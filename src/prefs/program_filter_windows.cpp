@@ -1,0 +1,9 @@
+#include "prefs/program_filter.h"
+
+namespace quillox::prefs {
+
+ProgramFilter StartingProgramFilter() {
+    return ProgramFilter::kExecutableFiles;
+}
+
+}  // namespace quillox::prefs
