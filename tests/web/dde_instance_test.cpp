@@ -9,6 +9,7 @@
 #include "web/browser_dde.h"
 #include "web/dde_instance.h"
 #include "web/fake_dde_transport.h"
+#include "web/viewer_file.h"
 
 namespace quillox::web {
 namespace {
@@ -276,6 +277,19 @@ TEST_F(DdeInstanceTest, UnknownConversationsAreAnsweredWithNothingAndViewerFiles
     instance.CreateObject("IExplore");
     TestBrowser browser(transport_);
     EXPECT_EQ(browser.CallBack("Quillox1", "WWW_QueryViewer"), std::nullopt);
+}
+
+// A folder named outside the system's code page, as a user's may be.
+TEST_F(DdeInstanceTest, ViewerFilesAreMadeEmptyInAFolderOfAnyName) {
+    const std::filesystem::path folder =
+        folder_ / std::filesystem::u8path("Zo\xC3\xAB \xCE\xA9\xCE\xBC");
+    std::filesystem::create_directory(folder);
+    const std::optional<std::string> file = CreateViewerFile(folder.u8string());
+    ASSERT_TRUE(file);
+    const std::filesystem::path made = std::filesystem::u8path(*file);
+    EXPECT_EQ(made.parent_path(), folder);
+    EXPECT_TRUE(std::filesystem::is_regular_file(made));
+    EXPECT_EQ(std::filesystem::file_size(made), 0u);
 }
 
 }  // namespace
