@@ -3,14 +3,11 @@
 #include <cstdio>
 #include <cstring>
 
-#if defined(__WXGTK__)
-#include <gdk/gdk.h>
-#endif
-
 #include "app/quillox_app.h"
 #include "output/xml_memory.h"
 #include "store/core_dumps.h"
 #include "store/file_mask.h"
+#include "ui/toolkit_tweaks.h"
 #include "version/version_info.h"
 
 namespace {
@@ -48,19 +45,6 @@ bool AnswerInfoOption(const char* arg) {
     return false;
 }
 
-// GTK ends the program with a trap when it has no display to open; asking
-// first lets the program say so instead.
-bool HasDisplay() {
-#if defined(__WXGTK__)
-    GdkDisplay* display = gdk_display_open(nullptr);
-    if (display == nullptr) {
-        return false;
-    }
-    gdk_display_close(display);
-#endif
-    return true;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -72,7 +56,7 @@ int main(int argc, char** argv) {
             return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
         }
     }
-    if (!HasDisplay()) {
+    if (!quillox::DisplayCanOpen()) {
         std::fputs("Quillox needs a graphical display; quillox-cli works without one.\n", stderr);
         return 1;
     }

@@ -3,15 +3,12 @@
 #include <algorithm>
 #include <array>
 
-#if defined(__WXGTK__)
-#include <gtk/gtk.h>
-#endif
-
 #include "cards/card_list_data_model.h"
 #include "cards/cell_text.h"
 #include "document/quillox_doc.h"
 #include "document/update_hints.h"
 #include "prefs/settings.h"
+#include "ui/toolkit_tweaks.h"
 
 namespace quillox {
 
@@ -51,10 +48,7 @@ bool CQuilloxNewView::OnCreate(wxDocument* document, long flags) {
     list_ = new wxDataViewCtrl(child, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                wxDV_SINGLE | wxDV_HORIZ_RULES);
     list_->SetName("Cards");
-#if defined(__WXGTK__)
-    // GTK's list starts its own search on Ctrl+F and on typing; Find is ours.
-    gtk_tree_view_set_enable_search(GTK_TREE_VIEW(list_->GtkGetTreeView()), FALSE);
-#endif
+    TurnOffTypeAheadSearch(*list_);
     model_ = new CardListDataModel(rows_);
     list_->AssociateModel(model_);
     model_->DecRef();

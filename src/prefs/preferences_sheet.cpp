@@ -1,37 +1,14 @@
 #include "prefs/preferences_sheet.h"
 
 #include <wx/bookctrl.h>
-#include <algorithm>
-
-#if defined(__WXGTK__)
-#include <gtk/gtk.h>
-#endif
 
 #include "prefs/at_start_up_page.h"
 #include "prefs/general_settings_page.h"
 #include "prefs/path_settings_page.h"
 #include "prefs/print_xml_page.h"
+#include "ui/toolkit_tweaks.h"
 
 namespace quillox::prefs {
-
-namespace {
-
-// GTK's notebook scrolls tabs that do not fit, hiding the last pages behind
-// arrows; the sheet is made wide enough for every tab instead.
-void ShowEveryTab(wxBookCtrlBase& book) {
-#if defined(__WXGTK__)
-    GtkWidget* notebook = book.GetHandle();
-    gtk_notebook_set_scrollable(GTK_NOTEBOOK(notebook), FALSE);
-    int minimum = 0;
-    int natural = 0;
-    gtk_widget_get_preferred_width(notebook, &minimum, &natural);
-    book.SetMinSize(wxSize(std::max(natural, book.GetBestSize().GetWidth()), -1));
-#else
-    wxUnusedVar(book);
-#endif
-}
-
-}  // namespace
 
 CPrefPropertySheet::CPrefPropertySheet(wxWindow* parent, const PreferenceValues& values)
     : values_(values) {

@@ -1,8 +1,6 @@
 #include "ui/icon_button.h"
 
-#if defined(__WXGTK__)
-#include <gtk/gtk.h>
-#endif
+#include "ui/toolkit_tweaks.h"
 
 namespace quillox {
 
@@ -11,11 +9,7 @@ IconButton::IconButton(wxWindow* parent, wxWindowID id, ArtId art, const wxStrin
     // Its own faded picture, as the toolbar's buttons have.
     SetBitmapDisabled(DisabledArtBundle(art, wxSize(16, 16)));
     SetToolTip(tip);
-#if defined(__WXGTK__)
-    // Screen readers on the GTK desktop ask the accessibility toolkit for
-    // the name.
-    atk_object_set_name(gtk_widget_get_accessible(GetHandle()), tip.utf8_str());
-#endif
+    NameForScreenReaders(*this, tip);
 }
 
 }  // namespace quillox

@@ -21,6 +21,10 @@
 
 #if defined(__WXGTK__)
 #include <gtk/gtk.h>
+#elif defined(__WXMSW__)
+#include <windows.h>
+// commctrl.h needs the types windows.h declares.
+#include <commctrl.h>
 #endif
 
 #include "prefs/at_start_up_page.h"
@@ -135,6 +139,19 @@ TEST_F(PreferencesSheet, ShowsAllFourTabsWithoutScrolling) {
         // A tab scrolled out of the strip is no longer drawn.
         EXPECT_TRUE(gtk_widget_get_child_visible(tab) && gtk_widget_get_mapped(tab)) << page;
     }
+}
+#elif defined(__WXMSW__)
+TEST_F(PreferencesSheet, ShowsAllFourTabsWithoutScrolling) {
+    CPrefPropertySheet sheet(nullptr, LoadPreferenceValues());
+    sheet.Show();
+    ProcessPendingEvents();
+    const auto tabs = static_cast<HWND>(sheet.GetBookCtrl()->GetHandle());
+    ASSERT_EQ(TabCtrl_GetItemCount(tabs), 4);
+    RECT strip{};
+    RECT last{};
+    GetClientRect(tabs, &strip);
+    ASSERT_TRUE(TabCtrl_GetItemRect(tabs, 3, &last));
+    EXPECT_LE(last.right, strip.right);
 }
 #endif
 
