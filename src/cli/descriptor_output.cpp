@@ -2,25 +2,9 @@
 
 #include <cerrno>
 
-#if defined(_WIN32)
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
+#include "cli/descriptor_io.h"
 
 namespace quillox::cli {
-
-namespace {
-
-long WriteSome(int fd, const char* data, std::size_t size) {
-#if defined(_WIN32)
-    return _write(fd, data, static_cast<unsigned>(size));
-#else
-    return static_cast<long>(::write(fd, data, size));
-#endif
-}
-
-}  // namespace
 
 DescriptorOutputBuffer::DescriptorOutputBuffer(int fd) : fd_(fd) {
     setp(buffer_, buffer_ + sizeof buffer_);

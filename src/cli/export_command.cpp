@@ -7,6 +7,7 @@
 #include "output/export_messages.h"
 #include "output/text_export.h"
 #include "output/xml_export.h"
+#include "store/local_time.h"
 
 namespace quillox::cli {
 
@@ -33,13 +34,8 @@ class UserLocale {
 
 // Today in the short date form of the user's locale.
 std::string ShortDate() {
-    const std::time_t now = std::time(nullptr);
     std::tm local{};
-#if defined(_WIN32)
-    const bool converted = localtime_s(&local, &now) == 0;
-#else
-    const bool converted = localtime_r(&now, &local) != nullptr;
-#endif
+    const bool converted = LocalTime(std::time(nullptr), local);
     char buffer[64];
     const std::size_t length =
         converted ? std::strftime(buffer, sizeof buffer, "%x", &local) : std::size_t{0};

@@ -2,6 +2,8 @@
 
 #include <ctime>
 
+#include "store/local_time.h"
+
 namespace quillox {
 
 const std::array<const char*, kDateFormatCount> DateFormatTable = {
@@ -28,14 +30,6 @@ MacTime ClampToMacTime(std::int64_t seconds) {
         return 0;
     }
     return static_cast<MacTime>(seconds);
-}
-
-bool LocalTime(std::time_t t, std::tm& out) {
-#if defined(_WIN32)
-    return localtime_s(&out, &t) == 0;
-#else
-    return localtime_r(&t, &out) != nullptr;
-#endif
 }
 
 }  // namespace
