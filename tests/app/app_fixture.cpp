@@ -53,7 +53,7 @@ CQuilloxNewView* AppTest::ActiveView() {
 }
 
 std::string AppTest::Path(const std::string& name) const {
-    return (folder_ / name).string();
+    return (folder_ / std::filesystem::u8path(name)).u8string();
 }
 
 std::string AppTest::WriteFile(const std::string& name, const std::vector<CardSpec>& cards,

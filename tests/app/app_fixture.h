@@ -28,6 +28,7 @@ class AppTest : public ::testing::Test {
     static quillox::CQuilloxNewDoc* ActiveDoc();
     static quillox::CQuilloxNewView* ActiveView();
 
+    // The UTF-8 path of name in the test's folder.
     std::string Path(const std::string& name) const;
     // Writes a data file with cards named after the given categories.
     struct CardSpec {

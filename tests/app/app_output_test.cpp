@@ -16,7 +16,7 @@ using namespace quillox;
 namespace {
 
 std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
@@ -56,6 +56,36 @@ class PrintFlags {
 };
 
 }  // namespace
+
+// Names outside ASCII, and on Windows outside the ANSI code page, reach the
+// file system as they are.
+TEST_F(AppTest, AFolderAndFileOfAnyNameOpenSaveAndExport) {
+    const std::string folder = Path("Caf\xC3\xA9 \xE2\x82\xAC");
+    std::filesystem::create_directory(std::filesystem::u8path(folder));
+    const std::string path =
+        WriteFile("Caf\xC3\xA9 \xE2\x82\xAC/cartes \xD0\x9A.qxf", {{0, "site", "secret"}});
+    auto* document = dynamic_cast<CQuilloxNewDoc*>(
+        Manager()->CreateDocument(wxString::FromUTF8(path), wxDOC_SILENT));
+    ProcessPendingEvents();
+    ASSERT_NE(document, nullptr);
+    EXPECT_EQ(document->GetFilename(), wxString::FromUTF8(path));
+    EXPECT_EQ(document->GetUserReadableName(), wxString::FromUTF8("cartes \xD0\x9A.qxf"));
+
+    const std::string saved = ReadBytes(path);
+    document->Modify(true);
+    SendCommand(wxID_SAVE);
+    EXPECT_FALSE(document->IsModified());
+    EXPECT_EQ(ReadBytes(path), saved);
+
+    const std::string exported = folder + "/export \xD0\x9A.txt";
+    wxTEST_DIALOG(SendCommand(cmd::kExportText),
+                  wxExpectModal<wxFileDialog>(wxString::FromUTF8(exported)));
+    EXPECT_NE(ReadBytes(exported).find(" Password  secret\r\n"), std::string::npos);
+    const auto entries =
+        std::distance(std::filesystem::directory_iterator(std::filesystem::u8path(folder)),
+                      std::filesystem::directory_iterator());
+    EXPECT_EQ(entries, 2);
+}
 
 TEST_F(AppTest, ExportToTextWritesTheCardsForTheOwnerOnly) {
     const std::string path = WriteFile("cards.qxf", {{0, "site", "secret"}, {9, "atm", "1234"}});
