@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
-# Usage: windows_install_test.sh PACKAGE_FOLDER   (under Wine, WINEPREFIX set)
+# Usage: windows_install_test.sh PACKAGE_FOLDER SAMPLES_FOLDER
+#        (under Wine, WINEPREFIX set)
 # The installer installs silently for the user alone; quillox.exe starts,
-# shows its window and writes its settings to HKCU\Software\QMT\Quillox; the
-# silent uninstaller removes the program and leaves settings and data files.
+# shows its window and writes its settings to HKCU\Software\QMT\Quillox;
+# started again, it opens an encrypted sample with its password, typed into
+# its prompt, and shows its cards; the silent uninstaller removes the program
+# and leaves settings and data files.
 set -euo pipefail
 package=$1
+samples=$2
 setup=$(ls "$package"/quillox-*-setup.exe)
 zip_file=$(ls "$package"/quillox-*-windows-x64.zip)
 failures=0
@@ -59,6 +63,45 @@ for _ in $(seq 60); do
 done
 check wine reg query "$settings\\Internet Preferences" /v "Choose Web Browser"
 check wine reg query "$settings\\Settings"
+kill "$started" 2>/dev/null || true
+wineserver -k || true
+wineserver -w || true
+
+# The most recent file, reopened at the start, is the encrypted sample. Its
+# first card's password, copied with Alt+C once a click on the list's first
+# row selects it, reaches the X clipboard: the cards were deciphered and
+# shown.
+x_display=":$(head -n 1 "$display_file")"
+wine reg add "$settings\\Recent File List" /v File1 /t REG_SZ \
+    /d "$(winepath -w "$samples/cards.qxe")" /f >/dev/null 2>&1
+wine reg add "$settings\\Start Up Preferences" /v "Check Open Files" /t REG_DWORD /d 1 /f \
+    >/dev/null 2>&1
+wineserver -w
+DISPLAY=$x_display wine "$program" >/dev/null 2>&1 &
+started=$!
+opened() {
+    local prompt
+    prompt=$(DISPLAY=$x_display timeout 60 xdotool search --sync --name '^Decryption Password' |
+        head -n 1) || return 1
+    DISPLAY=$x_display xdotool windowfocus --sync "$prompt" type --delay 20 'sample-pass'
+    DISPLAY=$x_display xdotool key Return
+    local frame
+    frame=$(DISPLAY=$x_display timeout 60 xdotool search --sync --name 'Quillox - \[cards\.qxe\]' |
+        head -n 1) || return 1
+    sleep 1
+    # Under the menu bar, the toolbar, the category bar and the headings.
+    DISPLAY=$x_display xdotool mousemove --window "$frame" 60 105 click 1
+    sleep 0.5
+    DISPLAY=$x_display xdotool key alt+c
+    sleep 1
+    [ "$(DISPLAY=$x_display timeout 5 xclip -o -selection clipboard)" = 'päss"w\rd' ]
+}
+if opened; then
+    echo "ok: the encrypted sample opened with its password and showed its cards"
+else
+    echo "FAILED: the encrypted sample did not open, or its cards did not show"
+    failures=$((failures + 1))
+fi
 kill "$started" 2>/dev/null || true
 wineserver -k || true
 wineserver -w || true
