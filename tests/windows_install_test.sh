@@ -41,8 +41,9 @@ check wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Q
 check wine "$folder/quillox-cli.exe" --version
 
 # The first start writes the settings; the program then waits for the user.
-# It needs a Wine server started with its display: the one the commands
-# above left must end first.
+# Every Wine command from here on shares the program's display: the first of
+# them starts the Wine server, and a server started without a display leaves
+# the program none. The server the commands above left must end first.
 wineserver -w
 program="$local_appdata\\Programs\\Quillox\\quillox.exe"
 # A display of its own, chosen by the X server.
@@ -53,8 +54,10 @@ for _ in $(seq 100); do
     [ -s "$display_file" ] && break
     sleep 0.1
 done
-DISPLAY=":$(head -n 1 "$display_file")" wine "$program" >/dev/null 2>&1 &
+export DISPLAY=":$(head -n 1 "$display_file")"
+wine "$program" >/dev/null 2>&1 &
 started=$!
+check timeout 60 xdotool search --sync --name '^Quillox$'
 for _ in $(seq 60); do
     if wine reg query "$settings\\Internet Preferences" /v "Choose Web Browser" >/dev/null 2>&1; then
         break
@@ -71,30 +74,29 @@ wineserver -w || true
 # first card's password, copied with Alt+C once a click on the list's first
 # row selects it, reaches the X clipboard: the cards were deciphered and
 # shown.
-x_display=":$(head -n 1 "$display_file")"
 wine reg add "$settings\\Recent File List" /v File1 /t REG_SZ \
     /d "$(winepath -w "$samples/cards.qxe")" /f >/dev/null 2>&1
 wine reg add "$settings\\Start Up Preferences" /v "Check Open Files" /t REG_DWORD /d 1 /f \
     >/dev/null 2>&1
 wineserver -w
-DISPLAY=$x_display wine "$program" >/dev/null 2>&1 &
+wine "$program" >/dev/null 2>&1 &
 started=$!
 opened() {
     local prompt
-    prompt=$(DISPLAY=$x_display timeout 60 xdotool search --sync --name '^Decryption Password' |
+    prompt=$(timeout 60 xdotool search --sync --name '^Decryption Password' |
         head -n 1) || return 1
-    DISPLAY=$x_display xdotool windowfocus --sync "$prompt" type --delay 20 'sample-pass'
-    DISPLAY=$x_display xdotool key Return
+    xdotool windowfocus --sync "$prompt" type --delay 20 'sample-pass'
+    xdotool key Return
     local frame
-    frame=$(DISPLAY=$x_display timeout 60 xdotool search --sync --name 'Quillox - \[cards\.qxe\]' |
+    frame=$(timeout 60 xdotool search --sync --name 'Quillox - \[cards\.qxe\]' |
         head -n 1) || return 1
     sleep 1
     # Under the menu bar, the toolbar, the category bar and the headings.
-    DISPLAY=$x_display xdotool mousemove --window "$frame" 60 105 click 1
+    xdotool mousemove --window "$frame" 60 105 click 1
     sleep 0.5
-    DISPLAY=$x_display xdotool key alt+c
+    xdotool key alt+c
     sleep 1
-    [ "$(DISPLAY=$x_display timeout 5 xclip -o -selection clipboard)" = 'päss"w\rd' ]
+    [ "$(timeout 5 xclip -o -selection clipboard)" = 'päss"w\rd' ]
 }
 if opened; then
     echo "ok: the encrypted sample opened with its password and showed its cards"
@@ -107,6 +109,7 @@ wineserver -k || true
 wineserver -w || true
 kill "$xvfb" 2>/dev/null || true
 rm -f "$display_file"
+unset DISPLAY
 
 wine "$folder/Uninstall.exe" /S
 wineserver -w
