@@ -57,8 +57,6 @@ void StartTimer(Keeper& keeper, int milliseconds) {
     keeper.timer->StartOnce(milliseconds);
 }
 
-// Taking the clipboard with an empty text and letting it go again leaves it
-// empty, also where a clipboard manager holds a copy of what we put there.
 // The text with the marks that clipboard histories honour: they keep no copy
 // of what carries them.
 wxDataObject* SecretTextData(const wxString& text) {
@@ -72,6 +70,8 @@ wxDataObject* SecretTextData(const wxString& text) {
     return data;
 }
 
+// Taking the clipboard with an empty text and letting it go again leaves it
+// empty, also where a clipboard manager holds a copy of what we put there.
 void EmptyOpenClipboard() {
     wxTheClipboard->SetData(new wxTextDataObject(wxString()));
     wxTheClipboard->Clear();
