@@ -163,9 +163,9 @@ class CMainFrame : public wxDocMDIParentFrame, public DocumentHost {
     void OnHomePage(wxCommandEvent& event);
 
     wxString appTitle_;
-    // The title last given to the frame, with the document's name and its
-    // window's state then.
-    wxString shownTitle_;
+    // The document's name and its window's state when the title was last
+    // set; they decide the title.
+    wxString titledFor_;
     CategoryBar* categoryBar_ = nullptr;
     wxTimer autoSaveTimer_;
     int cardCopiedFlag_ = 0;

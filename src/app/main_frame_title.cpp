@@ -15,11 +15,10 @@ void CMainFrame::OnIdleShowTitle(wxIdleEvent& event) {
     const wxString name = document != nullptr ? document->GetUserReadableName() : wxString();
     const wxMDIChildFrame* child = GetActiveChild();
     const bool maximized = child != nullptr && child->IsMaximized();
-    const wxString title = MainFrameTitle(appTitle_, name, maximized);
-    const wxString shown = title + '\n' + name + (maximized ? "\n+" : "\n-");
-    if (shown != shownTitle_) {
-        shownTitle_ = shown;
-        SetTitle(title);
+    const wxString titledFor = name + (maximized ? "\n+" : "\n-");
+    if (titledFor != titledFor_) {
+        titledFor_ = titledFor;
+        SetTitle(MainFrameTitle(appTitle_, name, maximized));
     }
 }
 

@@ -26,8 +26,11 @@ class NoDdeTransport final : public DdeTransport {
 DdeHost::DdeHost(std::unique_ptr<DdeTransport> transport, std::string folder)
     : folder_(std::move(folder)),
       transport_(std::move(transport)),
-      platform_(dynamic_cast<NoDdeTransport*>(transport_.get()) ? nullptr : transport_.get()),
       instance_(std::make_unique<DdeInstance>(*transport_, folder_)) {}
+
+DdeTransport* DdeHost::Transport() {
+    return dynamic_cast<NoDdeTransport*>(transport_.get()) != nullptr ? nullptr : transport_.get();
+}
 
 DdeHost::~DdeHost() {
     instance_.reset();

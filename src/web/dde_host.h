@@ -24,7 +24,7 @@ class DdeHost {
     DdeInstance& Instance() { return *instance_; }
     // The system's transport (DDE itself on Windows, local sockets
     // elsewhere); nothing without the conversation.
-    DdeTransport* Transport() { return platform_; }
+    DdeTransport* Transport();
 
   private:
     DdeHost(std::unique_ptr<DdeTransport> transport, std::string folder);
@@ -32,7 +32,6 @@ class DdeHost {
     std::string folder_;
     // Made before the instance, which ends its conversations through it.
     std::unique_ptr<DdeTransport> transport_;
-    DdeTransport* platform_ = nullptr;
     std::unique_ptr<DdeInstance> instance_;
 };
 
